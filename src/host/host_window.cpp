@@ -1,0 +1,200 @@
+// SPDX-License-Identifier: MIT
+#include "host/host_window.h"
+
+#include "forms/form2.h"
+#include "host/key_map.h"
+#include "host/shape_widget.h"
+#include "host/tick_timer.h"
+#include "host/twips.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QFontMetrics>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMessageBox>
+
+namespace zorvik {
+
+namespace {
+
+// The size the layouts were drawn for; Qt's usual default is larger and would cut the
+// tower's prompt.
+constexpr double layoutPointSize = 8.25;
+
+QFont layoutFont(bool bold)
+{
+    QFont font = QApplication::font();
+    font.setPointSizeF(layoutPointSize);
+    font.setBold(bold);
+    return font;
+}
+
+// The shift state a play window is told about: 1 Shift, 2 Ctrl, 4 Alt.
+int shiftState(Qt::KeyboardModifiers modifiers)
+{
+    return (modifiers & Qt::ShiftModifier ? 1 : 0) | (modifiers & Qt::ControlModifier ? 2 : 0)
+        | (modifiers & Qt::AltModifier ? 4 : 0);
+}
+
+// A label's box from the layout, grown about its centre where the desktop's font is too
+// wide or tall for it, so no label ever cuts its text.
+QRect labelGeometry(const Control& control, const QFont& font)
+{
+    QRect box = toPixels(control.Left, control.Top, control.Width, control.Height).toRect();
+    const QFontMetrics metrics(font);
+    const int extraWidth
+        = metrics.horizontalAdvance(QString::fromStdString(control.Caption)) - box.width();
+    if (extraWidth > 0)
+        box.adjust(-(extraWidth + 1) / 2, 0, extraWidth / 2, 0);
+    const int extraHeight = metrics.height() - box.height();
+    if (extraHeight > 0)
+        box.adjust(0, -(extraHeight + 1) / 2, 0, extraHeight / 2);
+    return box;
+}
+
+} // namespace
+
+HostWindow::HostWindow(const FormFactory& makeForm)
+    : form_(makeForm(*this))
+    , timer_(new TickTimer(this))
+{
+    setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_QuitOnClose);
+    setFocusPolicy(Qt::StrongFocus);
+    setFont(layoutFont(false));
+    const WindowFrame& frame = form_->frame();
+    setWindowTitle(QString::fromStdString(frame.caption));
+    const QRect client
+        = toPixels(frame.clientLeft, frame.clientTop, frame.clientWidth, frame.clientHeight)
+              .toRect();
+    setGeometry(client);
+    setFixedSize(client.size());
+    buildControls();
+    connect(timer_, &TickTimer::tick, this, &HostWindow::onTick);
+}
+
+HostWindow::~HostWindow()
+{
+    timer_->stop();
+    // The box is a child; it must not report back to a form that is already gone.
+    if (box_) {
+        box_->disconnect(this);
+        delete box_;
+    }
+}
+
+void HostWindow::buildControls()
+{
+    views_.reserve(form_->controls().size());
+    for (const Control& control : form_->controls()) {
+        ControlView view { &control };
+        if (control.kind == ControlKind::Label) {
+            view.label = new QLabel(this);
+            view.label->setFont(layoutFont(control.font == LabelFont::Bold));
+            view.label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            view.label->setFocusPolicy(Qt::NoFocus);
+            view.label->setAccessibleName(QString::fromStdString(control.name));
+            view.label->setGeometry(labelGeometry(control, view.label->font()));
+        } else {
+            view.shape = new ShapeWidget(control.kind, this);
+        }
+        views_.push_back(view);
+    }
+}
+
+void HostWindow::loadAndShow()
+{
+    form_->Form_Load();
+    syncFromForm();
+    show();
+}
+
+bool HostWindow::ticking() const
+{
+    return timer_->isActive();
+}
+
+float HostWindow::clientHeight() const
+{
+    return static_cast<float>(height() * twipsPerPixel);
+}
+
+void HostWindow::showGameOverBox()
+{
+    auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Zorvik"),
+        QStringLiteral("Game Over"), QMessageBox::Ok, this);
+    box->setWindowModality(Qt::WindowModal);
+    box->setAttribute(Qt::WA_DeleteOnClose);
+    // Return, Space, Escape, the OK button and closing the box all end up here.
+    connect(box, &QDialog::finished, this, [this] {
+        form_->gameOverBoxClosed();
+        syncFromForm();
+    });
+    box_ = box;
+    box->open();
+}
+
+void HostWindow::openHopper()
+{
+    if (hopper_)
+        return;
+    hopper_ = new HostWindow([](FormHost& host) { return std::make_unique<Form2>(host); });
+    hopper_->loadAndShow();
+}
+
+void HostWindow::keyPressEvent(QKeyEvent* event)
+{
+    form_->Form_KeyDown(virtualKeyCode(event->key()), shiftState(event->modifiers()));
+    syncFromForm();
+}
+
+void HostWindow::keyReleaseEvent(QKeyEvent* event)
+{
+    // A held key repeats key-downs only; some platforms send a release before each repeat.
+    if (event->isAutoRepeat())
+        return;
+    form_->Form_KeyUp(virtualKeyCode(event->key()), shiftState(event->modifiers()));
+    syncFromForm();
+}
+
+void HostWindow::closeEvent(QCloseEvent* event)
+{
+    timer_->stop();
+    event->accept();
+}
+
+void HostWindow::onTick()
+{
+    form_->tmrMovement_Timer();
+    syncFromForm();
+}
+
+void HostWindow::syncLabel(const Control& control, QLabel& label)
+{
+    const QString text = QString::fromStdString(control.Caption);
+    if (label.text() != text) {
+        label.setText(text);
+        label.setGeometry(labelGeometry(control, label.font()));
+    }
+    if (label.isVisibleTo(this) != control.Visible)
+        label.setVisible(control.Visible);
+}
+
+void HostWindow::syncFromForm()
+{
+    for (const ControlView& view : views_) {
+        const Control& c = *view.control;
+        if (view.shape)
+            view.shape->place(toPixels(c.Left, c.Top, c.Width, c.Height));
+        else
+            syncLabel(c, *view.label);
+    }
+    const bool shouldTick = form_->tmrMovement.Enabled && !form_->gameOverBoxOpen();
+    if (shouldTick)
+        timer_->start();
+    else
+        timer_->stop();
+}
+
+} // namespace zorvik

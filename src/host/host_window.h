@@ -1,0 +1,70 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "game/form_host.h"
+#include "game/play_window.h"
+
+#include <QMessageBox>
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+#include <memory>
+#include <vector>
+
+class QLabel;
+
+namespace zorvik {
+
+class ShapeWidget;
+class TickTimer;
+
+// A play window on screen. It builds its widgets from the form's layout table, turns key and
+// timer events into calls on the form, redraws what the form changed, and shows the
+// "Game Over" box. It holds no game state of its own.
+class HostWindow final : public QWidget, public FormHost {
+    Q_OBJECT
+public:
+    using FormFactory = std::function<std::unique_ptr<PlayWindow>(FormHost&)>;
+
+    explicit HostWindow(const FormFactory& makeForm);
+    ~HostWindow() override;
+
+    // Runs the form's load handler, then shows the window (with WA_DeleteOnClose set).
+    void loadAndShow();
+
+    PlayWindow& form() const { return *form_; }
+    QMessageBox* gameOverBox() const { return box_; }
+    HostWindow* hopper() const { return hopper_; }
+    bool ticking() const;
+
+    // FormHost
+    float clientHeight() const override;
+    void showGameOverBox() override;
+    void openHopper() override;
+
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    struct ControlView {
+        const Control* control;
+        ShapeWidget* shape = nullptr;
+        QLabel* label = nullptr;
+    };
+
+    void buildControls();
+    void onTick();
+    // Brings every widget and the tick timer in line with the form after an event.
+    void syncFromForm();
+    void syncLabel(const Control& control, QLabel& label);
+
+    std::unique_ptr<PlayWindow> form_;
+    std::vector<ControlView> views_;
+    TickTimer* timer_ = nullptr;
+    QPointer<QMessageBox> box_;
+    QPointer<HostWindow> hopper_;
+};
+
+} // namespace zorvik

@@ -1,0 +1,62 @@
+// SPDX-License-Identifier: MIT
+#include "host/shape_widget.h"
+
+#include <QPainter>
+#include <cmath>
+
+namespace zorvik {
+
+namespace {
+
+// Widget geometry is whole pixels and limited in range; a ball flown far away simply
+// parks its widget just outside the window.
+constexpr double farAway = 1e6;
+
+QRect coveringPixels(const QRectF& shape)
+{
+    const double left = std::clamp(std::floor(shape.left()) - 1, -farAway, farAway);
+    const double top = std::clamp(std::floor(shape.top()) - 1, -farAway, farAway);
+    const double right = std::clamp(std::ceil(shape.right()) + 1, -farAway, farAway);
+    const double bottom = std::clamp(std::ceil(shape.bottom()) + 1, -farAway, farAway);
+    return QRect(QPoint(static_cast<int>(left), static_cast<int>(top)),
+        QPoint(static_cast<int>(right) - 1, static_cast<int>(bottom) - 1));
+}
+
+} // namespace
+
+ShapeWidget::ShapeWidget(ControlKind kind, QWidget* parent)
+    : QWidget(parent)
+    , kind_(kind)
+{
+    setAttribute(Qt::WA_TransparentForMouseEvents);
+    setFocusPolicy(Qt::NoFocus);
+}
+
+void ShapeWidget::place(const QRectF& pixels)
+{
+    if (pixels == shape_ && isVisible())
+        return;
+    const bool sameCover = coveringPixels(pixels) == geometry();
+    shape_ = pixels;
+    if (sameCover)
+        update();
+    else
+        setGeometry(coveringPixels(pixels));
+}
+
+void ShapeWidget::paintEvent(QPaintEvent*)
+{
+    if (!std::isfinite(shape_.left()) || !std::isfinite(shape_.top()))
+        return;
+    QPainter painter(this);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(Qt::black);
+    const QRectF local = shape_.translated(-QPointF(pos()));
+    if (kind_ == ControlKind::Oval)
+        painter.drawEllipse(local);
+    else
+        painter.drawRect(local);
+}
+
+} // namespace zorvik

@@ -1,0 +1,38 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "game/tick_schedule.h"
+
+#include <QObject>
+
+class QSocketNotifier;
+class QTimer;
+
+namespace zorvik {
+
+// A window's tick: 64 a second on the steady clock, woken by a Linux timerfd armed at each
+// absolute deadline (a plain QTimer's whole-millisecond interval would run at 62.5 or 66.7).
+class TickTimer final : public QObject {
+    Q_OBJECT
+public:
+    explicit TickTimer(QObject* parent = nullptr);
+    ~TickTimer() override;
+
+    void start();
+    void stop();
+    bool isActive() const { return schedule_.running(); }
+
+signals:
+    void tick();
+
+private:
+    void wake();
+    void arm();
+
+    TickSchedule schedule_;
+    int fd_ = -1;
+    QSocketNotifier* notifier_ = nullptr;
+    QTimer* fallback_ = nullptr; // used only where no timerfd can be had
+};
+
+} // namespace zorvik
