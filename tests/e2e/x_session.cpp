@@ -1,0 +1,392 @@
+// SPDX-License-Identifier: MIT
+#include "x_session.h"
+
+#include <X11/Xatom.h>
+#include <X11/Xutil.h>
+#include <csignal>
+#include <cstdlib>
+#include <cstring>
+#include <fcntl.h>
+#include <poll.h>
+#include <spawn.h>
+#include <stdexcept>
+#include <sys/wait.h>
+#include <thread>
+#include <unistd.h>
+
+extern char** environ;
+
+namespace zorvik::e2e {
+
+namespace {
+
+    bool isDarkPixel(unsigned rgb)
+    {
+        const unsigned r = (rgb >> 16) & 0xFF, g = (rgb >> 8) & 0xFF, b = rgb & 0xFF;
+        return r + g + b < 3 * 110;
+    }
+
+    int ignoreXErrors(Display*, XErrorEvent*) { return 0; }
+
+    std::string windowName(Display* display, Window window)
+    {
+        char* name = nullptr;
+        std::string result;
+        if (XFetchName(display, window, &name) && name) {
+            result = name;
+            XFree(name);
+            return result;
+        }
+        XTextProperty property {};
+        const Atom netWmName = XInternAtom(display, "_NET_WM_NAME", False);
+        if (XGetTextProperty(display, window, &property, netWmName) && property.value) {
+            result = reinterpret_cast<const char*>(property.value);
+            XFree(property.value);
+        }
+        return result;
+    }
+
+    std::optional<int> reap(pid_t pid, std::chrono::milliseconds timeout)
+    {
+        const auto until = std::chrono::steady_clock::now() + timeout;
+        while (std::chrono::steady_clock::now() < until) {
+            int status = 0;
+            const pid_t done = waitpid(pid, &status, WNOHANG);
+            if (done == pid) {
+                if (WIFEXITED(status))
+                    return WEXITSTATUS(status);
+                return -WTERMSIG(status) - 1000;
+            }
+            sleepFor(10ms);
+        }
+        return std::nullopt;
+    }
+
+} // namespace
+
+void sleepFor(std::chrono::milliseconds duration) { std::this_thread::sleep_for(duration); }
+
+std::string gameBinary()
+{
+    const char* path = std::getenv("ZORVIK_BINARY");
+    return path ? path : ZORVIK_DEFAULT_BINARY;
+}
+
+Frame::Frame(int width, int height, std::vector<unsigned> pixels)
+    : width_(width)
+    , height_(height)
+    , pixels_(std::move(pixels))
+{
+}
+
+unsigned Frame::at(int x, int y) const
+{
+    if (x < 0 || y < 0 || x >= width_ || y >= height_)
+        return 0xFFFFFF;
+    return pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)];
+}
+
+bool Frame::dark(int x, int y) const { return isDarkPixel(at(x, y)); }
+
+int Frame::transitions(int y, int x0, int x1) const
+{
+    int count = 0;
+    for (int x = x0 + 1; x < x1; ++x)
+        count += dark(x, y) != dark(x - 1, y);
+    return count;
+}
+
+std::optional<std::pair<double, double>> Frame::ballCentre() const
+{
+    constexpr int tall = 30;
+    double sumX = 0, sumY = 0;
+    int columns = 0;
+    for (int x = 0; x < width_; ++x) {
+        int run = 0;
+        for (int y = 0; y <= height_; ++y) {
+            if (y < height_ && dark(x, y)) {
+                ++run;
+                continue;
+            }
+            if (run >= tall) { // the middle of a column's run is the ball's centre row
+                sumX += x;
+                sumY += y - 1 - (run - 1) / 2.0;
+                ++columns;
+            }
+            run = 0;
+        }
+    }
+    if (columns == 0)
+        return std::nullopt;
+    return std::make_pair(sumX / columns, sumY / columns);
+}
+
+std::vector<unsigned> Frame::region(int x, int y, int width, int height) const
+{
+    std::vector<unsigned> out;
+    for (int row = y; row < y + height; ++row)
+        for (int col = x; col < x + width; ++col)
+            out.push_back(at(col, row));
+    return out;
+}
+
+XSession::XSession()
+{
+    int fds[2];
+    if (pipe2(fds, 0) != 0)
+        throw std::runtime_error("pipe failed");
+    xvfb_ = spawn({ "Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1280x800x24", "-dpi",
+                      "96", "-nolisten", "tcp", "-noreset" });
+    close(fds[1]);
+    fcntl(fds[0], F_SETFD, FD_CLOEXEC);
+    std::string number;
+    pollfd waitFor { fds[0], POLLIN, 0 };
+    char c = 0;
+    while (poll(&waitFor, 1, 10000) > 0 && read(fds[0], &c, 1) == 1 && c != '\n')
+        number += c;
+    close(fds[0]);
+    if (number.empty())
+        throw std::runtime_error("Xvfb did not start");
+    display_ = ":" + number;
+    connection_ = XOpenDisplay(display_.c_str());
+    if (!connection_)
+        throw std::runtime_error("cannot open " + display_);
+    XSetErrorHandler(ignoreXErrors);
+}
+
+XSession::~XSession()
+{
+    if (game_ > 0) {
+        kill(game_, SIGKILL);
+        waitpid(game_, nullptr, 0);
+    }
+    if (connection_)
+        XCloseDisplay(connection_);
+    if (xvfb_ > 0) {
+        kill(xvfb_, SIGTERM);
+        if (!reap(xvfb_, 3s)) {
+            kill(xvfb_, SIGKILL);
+            waitpid(xvfb_, nullptr, 0);
+        }
+    }
+}
+
+pid_t XSession::spawn(const std::vector<std::string>& args, bool quiet) const
+{
+    std::vector<char*> argv;
+    for (const std::string& arg : args)
+        argv.push_back(const_cast<char*>(arg.c_str()));
+    argv.push_back(nullptr);
+    std::vector<std::string> env;
+    for (char** e = environ; *e; ++e) {
+        const std::string entry = *e;
+        if (entry.rfind("DISPLAY=", 0) == 0 || entry.rfind("WAYLAND_DISPLAY=", 0) == 0
+            || entry.rfind("QT_QPA_PLATFORM=", 0) == 0)
+            continue;
+        env.push_back(entry);
+    }
+    if (!display_.empty())
+        env.push_back("DISPLAY=" + display_);
+    std::vector<char*> envp;
+    for (std::string& entry : env)
+        envp.push_back(entry.data());
+    envp.push_back(nullptr);
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    if (quiet) // Xvfb and xdotool are chatty on stderr; the game's stderr stays visible
+        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
+    pid_t pid = -1;
+    const int failed = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
+    posix_spawn_file_actions_destroy(&actions);
+    if (failed)
+        throw std::runtime_error("cannot start " + args[0]);
+    return pid;
+}
+
+void XSession::startGame()
+{
+    game_ = spawn({ gameBinary() }, /*quiet=*/false);
+    const Window tower = waitForWindow("Zorvik!");
+    const Window hopper = waitForWindow("Zorvik Again!");
+    // A freshly mapped window is black until Qt paints it; wait for a painted, settled picture.
+    const auto until = std::chrono::steady_clock::now() + 5s;
+    std::vector<unsigned> last;
+    while (std::chrono::steady_clock::now() < until) {
+        const Frame t = grab(tower), h = grab(hopper);
+        if (!t.dark(2, 2) && !h.dark(2, 2)) {
+            auto now = t.region(0, 0, t.width(), t.height());
+            const auto more = h.region(0, 0, h.width(), h.height());
+            now.insert(now.end(), more.begin(), more.end());
+            if (now == last)
+                return;
+            last = std::move(now);
+        }
+        sleepFor(50ms);
+    }
+    throw std::runtime_error("the windows were never painted");
+}
+
+std::vector<Window> XSession::windowsNamed(const std::string& name) const
+{
+    std::vector<Window> found;
+    Window root = 0, parent = 0;
+    Window* children = nullptr;
+    unsigned count = 0;
+    if (!XQueryTree(connection_, DefaultRootWindow(connection_), &root, &parent, &children, &count))
+        return found;
+    for (unsigned i = 0; i < count; ++i) {
+        XWindowAttributes attributes {};
+        if (XGetWindowAttributes(connection_, children[i], &attributes) && attributes.map_state == IsViewable
+            && windowName(connection_, children[i]) == name)
+            found.push_back(children[i]);
+    }
+    if (children)
+        XFree(children);
+    return found;
+}
+
+std::vector<std::string> XSession::stackingOrder() const
+{
+    std::vector<std::string> names;
+    Window root = 0, parent = 0;
+    Window* children = nullptr;
+    unsigned count = 0;
+    if (!XQueryTree(connection_, DefaultRootWindow(connection_), &root, &parent, &children, &count))
+        return names;
+    for (unsigned i = 0; i < count; ++i) {
+        XWindowAttributes attributes {};
+        if (XGetWindowAttributes(connection_, children[i], &attributes) && attributes.map_state == IsViewable)
+            names.push_back(windowName(connection_, children[i]));
+    }
+    if (children)
+        XFree(children);
+    return names;
+}
+
+std::optional<Window> XSession::boxOf(Window owner) const
+{
+    for (const Window box : windowsNamed("Zorvik")) {
+        Window transientFor = 0;
+        if (XGetTransientForHint(connection_, box, &transientFor) && transientFor == owner)
+            return box;
+    }
+    return std::nullopt;
+}
+
+Window XSession::waitForWindow(const std::string& name, std::chrono::milliseconds timeout) const
+{
+    const auto until = std::chrono::steady_clock::now() + timeout;
+    do {
+        const auto found = windowsNamed(name);
+        if (!found.empty())
+            return found.back();
+        sleepFor(10ms);
+    } while (std::chrono::steady_clock::now() < until);
+    throw std::runtime_error("no window named " + name);
+}
+
+bool XSession::waitForNoWindow(const std::string& name, std::chrono::milliseconds timeout) const
+{
+    const auto until = std::chrono::steady_clock::now() + timeout;
+    do {
+        if (windowsNamed(name).empty())
+            return true;
+        sleepFor(10ms);
+    } while (std::chrono::steady_clock::now() < until);
+    return false;
+}
+
+ScreenRect XSession::clientRect(Window window) const
+{
+    XWindowAttributes attributes {};
+    XGetWindowAttributes(connection_, window, &attributes);
+    int x = 0, y = 0;
+    Window child = 0;
+    XTranslateCoordinates(connection_, window, DefaultRootWindow(connection_), 0, 0, &x, &y, &child);
+    return { x, y, attributes.width, attributes.height };
+}
+
+Frame XSession::grab(Window window) const
+{
+    const ScreenRect rect = clientRect(window);
+    return grab(window, 0, 0, rect.width, rect.height);
+}
+
+Frame XSession::grab(Window window, int x, int y, int width, int height) const
+{
+    XImage* image = XGetImage(connection_, window, x, y, static_cast<unsigned>(width),
+        static_cast<unsigned>(height), AllPlanes, ZPixmap);
+    if (!image)
+        return {};
+    std::vector<unsigned> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    for (int row = 0; row < height; ++row)
+        for (int col = 0; col < width; ++col)
+            pixels[static_cast<std::size_t>(row) * static_cast<std::size_t>(width) + static_cast<std::size_t>(col)]
+                = static_cast<unsigned>(XGetPixel(image, col, row)) & 0xFFFFFF;
+    XDestroyImage(image);
+    return Frame(width, height, std::move(pixels));
+}
+
+int XSession::runTool(const std::vector<std::string>& args) const
+{
+    const pid_t pid = spawn(args);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+void XSession::focus(Window window) const
+{
+    const auto until = std::chrono::steady_clock::now() + 3s;
+    do {
+        runTool({ "xdotool", "windowfocus", "--sync", std::to_string(window) });
+        Window focused = 0;
+        int revert = 0;
+        XGetInputFocus(connection_, &focused, &revert);
+        if (focused == window)
+            return;
+        sleepFor(20ms);
+    } while (std::chrono::steady_clock::now() < until);
+    throw std::runtime_error("the focus never reached the window");
+}
+
+void XSession::key(Window window, const std::string& keys) const
+{
+    focus(window);
+    runTool({ "xdotool", "key", keys });
+}
+
+void XSession::keyDown(Window window, const std::string& key) const
+{
+    focus(window);
+    runTool({ "xdotool", "keydown", key });
+}
+
+void XSession::keyUp(Window window, const std::string& key) const
+{
+    focus(window);
+    runTool({ "xdotool", "keyup", key });
+}
+
+void XSession::requestClose(Window window) const
+{
+    XEvent event {};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(connection_, "WM_PROTOCOLS", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = static_cast<long>(XInternAtom(connection_, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[1] = CurrentTime;
+    XSendEvent(connection_, window, False, NoEventMask, &event);
+    XFlush(connection_);
+}
+
+std::optional<int> XSession::waitForExit(std::chrono::milliseconds timeout)
+{
+    const auto status = reap(game_, timeout);
+    if (status)
+        game_ = -1;
+    return status;
+}
+
+} // namespace zorvik::e2e
