@@ -3,7 +3,10 @@
 
 #include "x_session.h"
 
+#include <algorithm>
 #include <gtest/gtest.h>
+#include <map>
+#include <ostream>
 
 namespace zorvik::e2e {
 
@@ -20,6 +23,73 @@ inline constexpr LabelBox hopperPrompt { 184, 184, 137, 17 };
 inline constexpr LabelBox hopperScore { 64, 416, 65, 12 };
 inline constexpr LabelBox hopperHighScore { 384, 416, 65, 12 };
 
+// A label's pixels with the platforms and the ball that pass over it masked out: those are
+// the only shapes with long horizontal runs, which text never has.
+class LabelImage {
+public:
+    LabelImage(const Frame& wide, int x, int y, int width, int height)
+        : width_(width)
+    {
+        if (wide.width() < x + width || wide.height() < y + height)
+            return; // the window is gone: an empty image, equal to no other
+        const unsigned background = mostCommon(wide);
+        std::vector<bool> shape(static_cast<std::size_t>(wide.width() * wide.height()), false);
+        const auto mark = [&](int col, int row) {
+            if (col >= 0 && row >= 0 && col < wide.width() && row < wide.height())
+                shape[static_cast<std::size_t>(row * wide.width() + col)] = true;
+        };
+        for (int row = 0; row < wide.height(); ++row) {
+            int run = 0;
+            for (int col = 0; col <= wide.width(); ++col) {
+                if (col < wide.width() && wide.at(col, row) != background) {
+                    ++run;
+                    continue;
+                }
+                if (run >= 12) // antialiased edges are one pixel around the run
+                    for (int c = col - run - 1; c <= col; ++c)
+                        for (int r = row - 1; r <= row + 1; ++r)
+                            mark(c, r);
+                run = 0;
+            }
+        }
+        for (int row = y; row < y + height; ++row)
+            for (int col = x; col < x + width; ++col)
+                pixels_.push_back(shape[static_cast<std::size_t>(row * wide.width() + col)]
+                        ? masked
+                        : wide.at(col, row));
+    }
+
+    // Equal where neither image is masked.
+    friend bool operator==(const LabelImage& a, const LabelImage& b)
+    {
+        if (a.pixels_.size() != b.pixels_.size() || a.pixels_.empty())
+            return false;
+        for (std::size_t i = 0; i < a.pixels_.size(); ++i)
+            if (a.pixels_[i] != masked && b.pixels_[i] != masked && a.pixels_[i] != b.pixels_[i])
+                return false;
+        return true;
+    }
+    friend void PrintTo(const LabelImage& image, std::ostream* out)
+    {
+        *out << "label image " << image.width_ << " wide";
+    }
+
+private:
+    static constexpr unsigned masked = 0xFF000000;
+    static unsigned mostCommon(const Frame& frame)
+    {
+        std::map<unsigned, int> counts;
+        for (int row = 0; row < frame.height(); ++row)
+            for (int col = 0; col < frame.width(); ++col)
+                ++counts[frame.at(col, row)];
+        return std::max_element(counts.begin(), counts.end(), [](auto& a, auto& b) {
+            return a.second < b.second;
+        })->first;
+    }
+    int width_;
+    std::vector<unsigned> pixels_;
+};
+
 // The real game under Xvfb with both windows open and painted.
 class GameTest : public ::testing::Test {
 protected:
@@ -30,9 +100,35 @@ protected:
         hopper = x.waitForWindow("Zorvik Again!");
     }
 
-    std::vector<unsigned> label(Window window, const LabelBox& box) const
+    LabelImage label(Window window, const LabelBox& box) const
     {
-        return x.grab(window, box.x, box.y, box.width, box.height).region(0, 0, box.width, box.height);
+        // A margin around the label, inside the window, to see whole shapes passing over it.
+        const ScreenRect client = x.clientRect(window);
+        const int left = std::max(0, box.x - 16), top = std::max(0, box.y - 2);
+        const int right = std::min(client.width, box.x + box.width + 16);
+        const int bottom = std::min(client.height, box.y + box.height + 2);
+        const Frame wide = x.grab(window, left, top, right - left, bottom - top);
+        return LabelImage(wide, box.x - left, box.y - top, box.width, box.height);
+    }
+
+    // Whether any pixel of the region changes while we watch it.
+    int countFrameChanges(
+        Window window, const LabelBox& box, std::chrono::milliseconds duration) const
+    {
+        int changes = 0;
+        auto last = x.grab(window, box.x, box.y, box.width, box.height)
+                        .region(0, 0, box.width, box.height);
+        const auto until = std::chrono::steady_clock::now() + duration;
+        while (std::chrono::steady_clock::now() < until) {
+            auto now = x.grab(window, box.x, box.y, box.width, box.height)
+                           .region(0, 0, box.width, box.height);
+            if (now != last) {
+                ++changes;
+                last = std::move(now);
+            }
+            sleepFor(1ms);
+        }
+        return changes;
     }
 
     // The prompt's text crosses its middle row many times; a platform passing by only twice.
@@ -43,7 +139,7 @@ protected:
     }
 
     // Waits until the label's pixels differ from before; false if they never do.
-    bool waitForChange(Window window, const LabelBox& box, const std::vector<unsigned>& before,
+    bool waitForChange(Window window, const LabelBox& box, const LabelImage& before,
         std::chrono::milliseconds timeout = 2s) const
     {
         const auto until = std::chrono::steady_clock::now() + timeout;
@@ -56,7 +152,7 @@ protected:
     }
 
     // Waits until the label shows exactly these pixels.
-    bool waitForLabel(Window window, const LabelBox& box, const std::vector<unsigned>& expected) const
+    bool waitForLabel(Window window, const LabelBox& box, const LabelImage& expected) const
     {
         const auto until = std::chrono::steady_clock::now() + 2s;
         while (std::chrono::steady_clock::now() < until) {

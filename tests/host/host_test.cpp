@@ -1,0 +1,260 @@
+// SPDX-License-Identifier: MIT
+#include "forms/form1.h"
+#include "host/host_window.h"
+#include "host/key_map.h"
+#include "host/shape_widget.h"
+#include "host/twips.h"
+
+#include <QApplication>
+#include <QFontMetrics>
+#include <QLabel>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+namespace zorvik {
+namespace {
+
+// Records the order in which top-level windows are first shown.
+class ShowOrder final : public QObject {
+public:
+    QStringList titles;
+
+protected:
+    bool eventFilter(QObject* object, QEvent* event) override
+    {
+        if (event->type() == QEvent::Show)
+            if (auto* widget = qobject_cast<QWidget*>(object); widget && widget->isWindow())
+                titles << widget->windowTitle();
+        return false;
+    }
+};
+
+// The tower as main() starts it, which also opens the hopper; both closed afterwards.
+class HostTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        qApp->installEventFilter(&shown);
+        tower = new HostWindow([](FormHost& host) { return std::make_unique<Form1>(host); });
+        tower->loadAndShow();
+        hopper = tower->hopper();
+        qApp->removeEventFilter(&shown);
+    }
+    void TearDown() override
+    {
+        delete tower.data();
+        delete hopper.data();
+    }
+
+    Form1& towerForm() const { return static_cast<Form1&>(tower->form()); }
+
+    // Runs the event loop until the window's box opens.
+    QMessageBox* waitForBox(HostWindow* window) const
+    {
+        [[maybe_unused]] const bool opened
+            = QTest::qWaitFor([&] { return window->gameOverBox() != nullptr; }, 3000);
+        return window->gameOverBox();
+    }
+
+    ShowOrder shown;
+    QPointer<HostWindow> tower;
+    QPointer<HostWindow> hopper;
+};
+
+QList<QLabel*> labelsOf(QWidget* window)
+{
+    return window->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+}
+
+// Windows come from the layout tables: captions, client rectangles, controls in table order.
+TEST_F(HostTest, BuildsWindowsFromLayoutTables)
+{
+    ASSERT_TRUE(hopper);
+    EXPECT_EQ(shown.titles, (QStringList { "Zorvik Again!", "Zorvik!" }))
+        << "the hopper is shown first";
+    EXPECT_EQ(tower->windowTitle(), "Zorvik!");
+    EXPECT_EQ(tower->geometry(), QRect(121, 32, 414, 548));
+    EXPECT_EQ(tower->minimumSize(), tower->maximumSize()) << "not resizable";
+    EXPECT_EQ(hopper->geometry(), QRect(626, 59, 477, 439));
+    EXPECT_EQ(hopper->windowTitle(), "Zorvik Again!");
+    EXPECT_FLOAT_EQ(tower->clientHeight(), 8220);
+
+    // Children in table order: five labels, seven platforms, the ball last and on top.
+    const QObjectList& children = tower->children();
+    QList<QWidget*> widgets;
+    for (QObject* child : children)
+        if (auto* widget = qobject_cast<QWidget*>(child))
+            widgets << widget;
+    ASSERT_EQ(widgets.size(), 13);
+    for (int i = 0; i < 5; ++i)
+        EXPECT_TRUE(qobject_cast<QLabel*>(widgets[i]));
+    auto* ball = dynamic_cast<ShapeWidget*>(widgets[12]);
+    ASSERT_TRUE(ball);
+    EXPECT_EQ(ball->shapeRect(), QRectF(2769 / 15.0, 336, 41, 41));
+    EXPECT_TRUE(ball->geometry().contains(QPoint(205, 356)));
+    auto* firstBrick = dynamic_cast<ShapeWidget*>(widgets[11]);
+    ASSERT_TRUE(firstBrick);
+    EXPECT_EQ(firstBrick->shapeRect(), QRectF(2653 / 15.0, 7250 / 15.0, 49, 9));
+    EXPECT_EQ(qobject_cast<QLabel*>(widgets[4])->text(), "PRESS THE ENTER BUTTON TO START");
+}
+
+// Labels use the 8.25 pt sans-serif, bold where the layout says, and never cut their text.
+TEST_F(HostTest, LabelsShowWholeTextInLayoutFonts)
+{
+    for (HostWindow* window : { tower.data(), hopper.data() }) {
+        for (QLabel* label : labelsOf(window)) {
+            EXPECT_DOUBLE_EQ(label->font().pointSizeF(), 8.25);
+            const bool prompt = label->text().startsWith("PRESS");
+            EXPECT_EQ(label->font().bold(), !prompt) << label->text().toStdString();
+            const QFontMetrics metrics(label->font());
+            EXPECT_LE(metrics.horizontalAdvance(label->text()), label->width())
+                << label->text().toStdString();
+            EXPECT_LE(metrics.height(), label->height());
+        }
+    }
+    // A score too wide for its box grows the label about its centre.
+    towerForm().lblScore.Caption = "123456789012345678901234567890";
+    QTest::keyClick(tower, Qt::Key_F5); // any event makes the host redraw
+    QLabel* score = nullptr;
+    for (QLabel* label : labelsOf(tower))
+        if (label->accessibleName() == "lblScore")
+            score = label;
+    ASSERT_TRUE(score);
+    EXPECT_LE(QFontMetrics(score->font()).horizontalAdvance(score->text()), score->width());
+    EXPECT_NEAR(score->geometry().center().x(), (720 + 975 / 2) / 15.0, 1.0);
+}
+
+// Key presses reach the form with their key codes; Return starts the tick.
+TEST_F(HostTest, KeysDriveTheForm)
+{
+    Form1& form = towerForm();
+    QTest::keyPress(tower, Qt::Key_Left);
+    EXPECT_EQ(form.xSpeed, -55);
+    QTest::keyRelease(tower, Qt::Key_Left);
+    EXPECT_EQ(form.xSpeed, 0);
+    QTest::keyPress(tower, Qt::Key_Right);
+    // Auto-repeat: the platform's release before each repeated press is dropped.
+    QTest::keyRelease(tower, Qt::Key_Right, Qt::NoModifier, -1);
+    QKeyEvent repeatRelease(QEvent::KeyRelease, Qt::Key_Right, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(tower, &repeatRelease);
+    EXPECT_EQ(form.xSpeed, 0) << "a real release stops";
+    QTest::keyPress(tower, Qt::Key_Right);
+    QApplication::sendEvent(tower, &repeatRelease);
+    QKeyEvent repeatPress(QEvent::KeyPress, Qt::Key_Right, Qt::NoModifier, QString(), true);
+    QApplication::sendEvent(tower, &repeatPress);
+    EXPECT_EQ(form.xSpeed, 55) << "holding Right never drops the speed";
+    QTest::keyClick(tower, Qt::Key_A);
+    QTest::keyClick(tower, Qt::Key_Down);
+    QTest::keyClick(tower, Qt::Key_Space);
+    EXPECT_EQ(form.ySpeed, 0);
+    EXPECT_FALSE(tower->ticking());
+    QTest::keyClick(tower, Qt::Key_Up);
+    EXPECT_EQ(form.ySpeed, -1000);
+    QTest::keyClick(tower, Qt::Key_Enter); // the keypad's Enter starts as Return does
+    EXPECT_TRUE(form.tmrMovement.Enabled);
+    EXPECT_TRUE(tower->ticking());
+    EXPECT_FALSE(hopper->ticking()) << "each window has its own timer";
+    const float top = form.ball.Top;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return form.ball.Top != top; }, 2000));
+    EXPECT_LT(form.ball.Top, top);
+}
+
+// The key map gives the game's codes and never confuses another key with one it reacts to.
+TEST(KeyMap, MapsArrowsReturnAndLeavesOthersAlone)
+{
+    EXPECT_EQ(virtualKeyCode(Qt::Key_Left), 37);
+    EXPECT_EQ(virtualKeyCode(Qt::Key_Up), 38);
+    EXPECT_EQ(virtualKeyCode(Qt::Key_Right), 39);
+    EXPECT_EQ(virtualKeyCode(Qt::Key_Down), 40);
+    EXPECT_EQ(virtualKeyCode(Qt::Key_Return), 13);
+    EXPECT_EQ(virtualKeyCode(Qt::Key_Enter), 13);
+    EXPECT_EQ(virtualKeyCode(Qt::Key_A), 65);
+    EXPECT_EQ(virtualKeyCode(Qt::Key_F1), 112);
+    EXPECT_EQ(virtualKeyCode(Qt::Key_Escape), 27);
+    for (int key : { int(Qt::Key_Percent), int(Qt::Key_Apostrophe), int(Qt::Key_Ampersand),
+             int(Qt::Key_ParenLeft), int(Qt::Key_unknown), int(Qt::Key_VolumeUp), 0x01001234 }) {
+        const KeyCode code = virtualKeyCode(key);
+        EXPECT_TRUE(code != 13 && code != 37 && code != 38 && code != 39) << key;
+    }
+}
+
+// The box opens over the final state, holds the window still, and its dismissal resets it.
+TEST_F(HostTest, GameOverBoxHoldsThenResets)
+{
+    Form1& form = towerForm();
+    QTest::keyClick(tower, Qt::Key_Return);
+    form.ball.Top = 9000;
+    form.ySpeed = 0;
+    QMessageBox* box = waitForBox(tower);
+    ASSERT_TRUE(box);
+    EXPECT_EQ(box->text(), "Game Over");
+    EXPECT_EQ(box->windowTitle(), "Zorvik");
+    EXPECT_EQ(box->windowModality(), Qt::WindowModal);
+    EXPECT_EQ(box->buttons().size(), 1);
+    EXPECT_TRUE(box->isVisible());
+    EXPECT_FALSE(tower->ticking());
+    const std::string finalScore = form.lblScore.Caption;
+    EXPECT_NE(finalScore, "0");
+    QTest::qWait(100);
+    EXPECT_EQ(form.lblScore.Caption, finalScore) << "no ticks while the box is open";
+    EXPECT_GE(form.ball.Top, 8220);
+    // The hopper plays on meanwhile.
+    QTest::keyClick(hopper, Qt::Key_Return);
+    EXPECT_TRUE(hopper->ticking());
+
+    QTest::keyClick(box, Qt::Key_Return);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return tower->gameOverBox() == nullptr; }, 2000));
+    EXPECT_FALSE(form.tmrMovement.Enabled);
+    EXPECT_FALSE(tower->ticking());
+    EXPECT_TRUE(form.lblStart.Visible);
+    EXPECT_EQ(form.lblScore.Caption, "0");
+    EXPECT_EQ(form.lblHighScore.Caption, finalScore);
+    EXPECT_EQ(form.ball.Top, 5040);
+    EXPECT_EQ(form.bricks[0]->Top, 7440);
+    for (QLabel* label : labelsOf(tower)) {
+        if (label->accessibleName() == "lblStart") {
+            EXPECT_TRUE(label->isVisible());
+        }
+    }
+}
+
+// Escape, Space, the OK button and closing the box all dismiss it.
+TEST_F(HostTest, EveryWayOfDismissingTheBoxFinishesTheGame)
+{
+    Form1& form = towerForm();
+    const std::vector<std::function<void(QMessageBox*)>> dismissals {
+        [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); },
+        [](QMessageBox* box) { QTest::keyClick(box->buttons().first(), Qt::Key_Space); },
+        [](QMessageBox* box) { box->buttons().first()->click(); },
+        [](QMessageBox* box) { box->close(); },
+    };
+    for (const auto& dismiss : dismissals) {
+        QTest::keyClick(tower, Qt::Key_Return);
+        form.ball.Top = 9000;
+        QMessageBox* box = waitForBox(tower);
+        ASSERT_TRUE(box);
+        dismiss(box);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return tower->gameOverBox() == nullptr; }, 2000));
+        EXPECT_TRUE(form.lblStart.Visible);
+        EXPECT_EQ(form.ball.Top, 5040);
+    }
+}
+
+// Closing the tower leaves the hopper playing, also with the tower's box open.
+TEST_F(HostTest, ClosingOneWindowLeavesTheOther)
+{
+    QTest::keyClick(tower, Qt::Key_Return);
+    towerForm().ball.Top = 9000;
+    ASSERT_TRUE(waitForBox(tower));
+    tower->close();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return tower.isNull(); }, 2000)) << "deleted on close";
+    ASSERT_TRUE(hopper);
+    QTest::keyClick(hopper, Qt::Key_Return);
+    const std::string before = hopper->form().lblScore.Caption;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return hopper->form().lblScore.Caption != before; }, 2000));
+}
+
+} // namespace
+} // namespace zorvik
