@@ -36,27 +36,23 @@ WindowFrame towerFrame()
     return { "Zorvik!", 1815, 480, 6210, 8220 };
 }
 
-Control boldLabel(std::string name, float left, float width, std::string caption)
-{
-    return { ControlKind::Label, std::move(name), -1, left, 7920, width, 255, std::move(caption),
-        LabelFont::Bold, true };
-}
+constexpr float scoreRowTop = 7920;
 
 Control brick(int index, float left, float top)
 {
-    return { ControlKind::Rectangle, "bricks", index, left, top, 735, 135, {}, {}, true };
+    return shapeRow(ControlKind::Rectangle, "bricks", index, left, top, 735, 135);
 }
 
 // Creation order, which is also drawing order: platforms over labels, the ball on top.
 std::vector<Control> towerLayout()
 {
     return {
-        boldLabel("Label1", 3960, 1095, "High Score:"),
-        boldLabel("lblHighScore", 5160, 975, "0"),
-        boldLabel("lblScore", 720, 975, "0"),
-        boldLabel("lblScore1", 0, 615, "Score:"),
-        { ControlKind::Label, "lblStart", -1, 1440, 3600, 3135, 255,
-            "PRESS THE ENTER BUTTON TO START", LabelFont::WindowDefault, true },
+        labelRow("Label1", 3960, scoreRowTop, 1095, "High Score:", LabelFont::Bold),
+        labelRow("lblHighScore", 5160, scoreRowTop, 975, "0", LabelFont::Bold),
+        labelRow("lblScore", 720, scoreRowTop, 975, "0", LabelFont::Bold),
+        labelRow("lblScore1", 0, scoreRowTop, 615, "Score:", LabelFont::Bold),
+        labelRow("lblStart", 1440, 3600, 3135, "PRESS THE ENTER BUTTON TO START",
+            LabelFont::WindowDefault),
         brick(6, 5520, 360),
         brick(5, 2880, 960),
         brick(4, 4080, 1680),
@@ -64,7 +60,7 @@ std::vector<Control> towerLayout()
         brick(2, 4440, 3120),
         brick(1, 960, 5040),
         brick(0, 2760, 7440),
-        { ControlKind::Oval, "ball", -1, 2880, 5160, 615, 615, {}, {}, true },
+        shapeRow(ControlKind::Oval, "ball", -1, 2880, 5160, 615, 615),
     };
 }
 

@@ -25,24 +25,19 @@ WindowFrame hopperFrame()
     return { "Zorvik Again!", 9390, 885, 7155, 6585 };
 }
 
-Control boldLabel(std::string name, float left, float width, std::string caption)
-{
-    return { ControlKind::Label, std::move(name), -1, left, 6240, width, 255, std::move(caption),
-        LabelFont::Bold, true };
-}
+constexpr float scoreRowTop = 6240;
 
 // Creation order, which is also drawing order.
 std::vector<Control> hopperLayout()
 {
     return {
-        boldLabel("lblHighScore1", 4560, 1095, "High Score:"),
-        boldLabel("lblScore1", 240, 615, "Score:"),
-        boldLabel("lblHighScore", 5760, 975, "0"),
-        boldLabel("lblScore", 960, 975, "0"),
-        { ControlKind::Label, "lblStart", -1, 2760, 2760, 2055, 255, "PRESS ENTER TO START",
-            LabelFont::WindowDefault, true },
-        { ControlKind::Rectangle, "brick", -1, 3360, 6120, 615, 135, {}, {}, true },
-        { ControlKind::Oval, "ball", -1, 3360, 3360, 615, 615, {}, {}, true },
+        labelRow("lblHighScore1", 4560, scoreRowTop, 1095, "High Score:", LabelFont::Bold),
+        labelRow("lblScore1", 240, scoreRowTop, 615, "Score:", LabelFont::Bold),
+        labelRow("lblHighScore", 5760, scoreRowTop, 975, "0", LabelFont::Bold),
+        labelRow("lblScore", 960, scoreRowTop, 975, "0", LabelFont::Bold),
+        labelRow("lblStart", 2760, 2760, 2055, "PRESS ENTER TO START", LabelFont::WindowDefault),
+        shapeRow(ControlKind::Rectangle, "brick", -1, 3360, 6120, 615, 135),
+        shapeRow(ControlKind::Oval, "ball", -1, 3360, 3360, 615, 615),
     };
 }
 

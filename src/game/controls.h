@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <utility>
 
 namespace zorvik {
 
@@ -27,6 +28,21 @@ struct Control {
     LabelFont font = LabelFont::WindowDefault;
     bool Visible = true;
 };
+
+// A label row of a layout table; every label of the game is 255 twips high.
+inline Control labelRow(
+    std::string name, float left, float top, float width, std::string caption, LabelFont font)
+{
+    return { ControlKind::Label, std::move(name), -1, left, top, width, 255, std::move(caption),
+        font, true };
+}
+
+// A shape row of a layout table; index -1 for a shape outside a control array.
+inline Control shapeRow(
+    ControlKind kind, std::string name, int index, float left, float top, float width, float height)
+{
+    return { kind, std::move(name), index, left, top, width, height, {}, {}, true };
+}
 
 struct Timer {
     int Interval = 0; // milliseconds as requested; the host ticks at most 64 times a second

@@ -73,30 +73,20 @@ private:
     std::unique_ptr<FakeHost> hopperHost_;
 };
 
-// A tower window with its own fake host and scripted draws.
-struct Tower {
-    explicit Tower(std::vector<double> draws = { 0.5 })
-        : host(8220)
+// A play window with its own fake host and scripted draws.
+template <typename Form, int clientHeight> struct WindowUnderTest {
+    explicit WindowUnderTest(std::vector<double> draws = { 0.5 })
+        : host(clientHeight)
         , random(new ScriptedRandom(std::move(draws)))
         , form(host, std::unique_ptr<RandomSource>(random))
     {
     }
     FakeHost host;
     ScriptedRandom* random; // owned by the form
-    Form1 form;
+    Form form;
 };
 
-// A hopper window with its own fake host and scripted draws.
-struct Hopper {
-    explicit Hopper(std::vector<double> draws = { 0.5 })
-        : host(6585)
-        , random(new ScriptedRandom(std::move(draws)))
-        , form(host, std::unique_ptr<RandomSource>(random))
-    {
-    }
-    FakeHost host;
-    ScriptedRandom* random; // owned by the form
-    Form2 form;
-};
+using Tower = WindowUnderTest<Form1, 8220>;
+using Hopper = WindowUnderTest<Form2, 6585>;
 
 } // namespace zorvik::testing
