@@ -2,10 +2,8 @@
 #include "game/score_text.h"
 
 #include <array>
-#include <cctype>
+#include <charconv>
 #include <cmath>
-#include <cstdio>
-#include <cstdlib>
 
 namespace zorvik {
 
@@ -52,30 +50,32 @@ std::size_t numericPrefixLength(std::string_view text)
 
 } // namespace
 
+// std::from_chars and std::to_chars ignore the locale the toolkit sets, and never allocate.
 double readScoreText(std::string_view text)
 {
     while (!text.empty() && (text.front() == ' ' || text.front() == '\t'))
         text.remove_prefix(1);
-    const std::size_t length = numericPrefixLength(text);
-    if (length == 0)
+    std::string_view number = text.substr(0, numericPrefixLength(text));
+    if (number.empty())
         return 0;
-    const std::string number(text.substr(0, length));
-    const double value = std::strtod(number.c_str(), nullptr);
+    if (number.front() == '+')
+        number.remove_prefix(1); // from_chars takes no plus sign
+    double value = 0;
+    std::from_chars(number.data(), number.data() + number.size(), value);
     return std::isfinite(value) ? value : 0;
 }
 
 std::string writeScoreText(double value)
 {
-    if (!std::isfinite(value))
-        return "0";
-    if (value == 0)
+    if (!std::isfinite(value) || value == 0)
         return "0"; // also for -0
     std::array<char, 64> buffer {};
-    if (value == std::trunc(value) && std::fabs(value) < 1e15)
-        std::snprintf(buffer.data(), buffer.size(), "%.0f", value);
-    else
-        std::snprintf(buffer.data(), buffer.size(), "%.15g", value);
-    return buffer.data();
+    char* const first = buffer.data();
+    char* const last = first + buffer.size();
+    const auto written = (value == std::trunc(value) && std::fabs(value) < 1e15)
+        ? std::to_chars(first, last, static_cast<long long>(value))
+        : std::to_chars(first, last, value, std::chars_format::general, 15);
+    return std::string(first, written.ptr);
 }
 
 } // namespace zorvik
