@@ -27,3 +27,28 @@ format:
 
 clean:
 	rm -rf $(BUILD_DIR)
+
+# --- Benchmarks and packaging --------------------------------------------------------------
+# `make bench` prints every figure: the rules benchmarks (time and heap allocations per call),
+# the real game's tick cadence (idle, then with the other core busy) and the comparison with
+# the floor program (start-up, memory, CPU). `make package` builds the .deb in $(BUILD_DIR).
+.PHONY: bench package
+
+BENCH_TARGETS = zorvik rules_bench tick_cadence floor map_watch
+BENCH_REPETITIONS ?= 5
+
+bench: deps
+	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS) >/dev/null
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target $(BENCH_TARGETS)
+	@# Only the medians of the repetitions: single runs are noisy on a shared machine.
+	bash -o pipefail -c '$(BUILD_DIR)/bench/rules_bench \
+		--benchmark_repetitions=$(BENCH_REPETITIONS) --benchmark_report_aggregates_only=true \
+		| grep -vE "_(mean|stddev|cv) "'
+	python3 bench/run_cadence.py $(BUILD_DIR)/bench/tick_cadence
+	python3 bench/compare_floor.py --game $(BUILD_DIR)/zorvik --floor $(BUILD_DIR)/bench/floor \
+		--map-watch $(BUILD_DIR)/bench/map_watch
+
+package: deps
+	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS) >/dev/null
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target zorvik
+	cd $(BUILD_DIR) && cpack

@@ -1,0 +1,81 @@
+#!/usr/bin/env bash
+# SPDX-License-Identifier: MIT
+# Builds the Debian package of a built tree in a scratch folder and checks what apt would get:
+# exactly the game's files in their places, the control fields apt needs (Depends read off the
+# binary), and an unpacked tree whose desktop entry, icon and metainfo agree with each other and
+# whose binary loads all its libraries.
+#
+#   check_deb.sh CPACK_CONFIG SCRATCH_DIR APP_ID
+set -euo pipefail
+config=$1
+scratch=$2
+app_id=$3
+
+fail() {
+    echo "check_deb: $*" >&2
+    exit 1
+}
+
+rm -rf "$scratch"
+mkdir -p "$scratch"
+if ! cpack --config "$config" -B "$scratch" >"$scratch/cpack.log" 2>&1; then
+    cat "$scratch/cpack.log" >&2
+    fail "cpack could not build the package"
+fi
+shopt -s nullglob
+debs=("$scratch"/zorvik_*.deb)
+[[ ${#debs[@]} -eq 1 ]] || fail "expected one zorvik_*.deb in $scratch, found ${#debs[@]}"
+deb=${debs[0]}
+
+# Files only: dpkg makes the folders as it goes.
+expected=$(sort <<END
+./usr/bin/zorvik
+./usr/share/applications/zorvik.desktop
+./usr/share/doc/zorvik/copyright
+./usr/share/icons/hicolor/scalable/apps/zorvik.svg
+./usr/share/metainfo/$app_id.metainfo.xml
+END
+)
+listing=$(dpkg-deb -c "$deb")
+packaged=$(awk '$1 !~ /^d/ { print $6 }' <<<"$listing" | sort)
+diff <(echo "$expected") <(echo "$packaged") \
+    || fail "the package's files are not the game's (< missing, > unexpected)"
+[[ $(awk '$6 == "./usr/bin/zorvik" { print $1 }' <<<"$listing") == -rwxr-xr-x ]] \
+    || fail "usr/bin/zorvik is not an executable file"
+
+field() {
+    dpkg-deb -f "$deb" "$1"
+}
+[[ $(field Package) == zorvik ]] || fail "Package is '$(field Package)'"
+[[ $(field Architecture) == "$(dpkg --print-architecture)" ]] \
+    || fail "Architecture is '$(field Architecture)'"
+[[ $(field Section) == games ]] || fail "Section is '$(field Section)'"
+[[ $(field Maintainer) == *@* ]] || fail "Maintainer has no address: '$(field Maintainer)'"
+[[ -n $(field Version) ]] || fail "no Version"
+depends=$(field Depends)
+for library in libqt6widgets6 libqt6gui6 libqt6core6 libstdc++6 libc6; do
+    pattern="(^|[ ,])${library//+/\\+}([ ,(]|$)"
+    [[ $depends =~ $pattern ]] || fail "Depends lacks $library: '$depends'"
+done
+
+root=$scratch/root
+dpkg-deb -x "$deb" "$root"
+desktop-file-validate "$root/usr/share/applications/zorvik.desktop" \
+    || fail "the packaged desktop entry is not valid"
+appstreamcli validate-tree --no-net --pedantic "$root" \
+    || fail "AppStream does not accept the packaged tree"
+# What the menu shows and starts must be in the package, which neither validator checks.
+entry=$root/usr/share/applications/zorvik.desktop
+icon=$(sed -n 's/^Icon=//p' "$entry")
+compgen -G "$root/usr/share/icons/hicolor/*/apps/$icon.*" >/dev/null \
+    || fail "the desktop entry's icon '$icon' is not in the package"
+command=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
+[[ -x $root/usr/bin/$command ]] || fail "the desktop entry starts '$command', not in usr/bin"
+
+# With no display the game says so and exits 1; a missing library would end it with 127.
+status=0
+message=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/zorvik" 2>&1) \
+    || status=$?
+[[ $status -eq 1 && $message == *"no display"* ]] \
+    || fail "the packaged binary did not start (status $status): $message"
+echo "check_deb: $(basename "$deb") holds the game; Depends: $depends"
