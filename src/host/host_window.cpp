@@ -13,6 +13,7 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
+#include <QTimer>
 
 namespace zorvik {
 
@@ -95,7 +96,10 @@ void HostWindow::buildControls()
             view.label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             view.label->setFocusPolicy(Qt::NoFocus);
             view.label->setAccessibleName(QString::fromStdString(control.name));
-            view.label->setGeometry(labelGeometry(control, view.label->font()));
+            // The layout's box for now; fitting the text needs the fonts, which load only
+            // once the windows are on screen (see fitLabels).
+            view.label->setGeometry(
+                toPixels(control.Left, control.Top, control.Width, control.Height).toRect());
         } else {
             view.shape = new ShapeWidget(control.kind, this);
         }
@@ -108,6 +112,15 @@ void HostWindow::loadAndShow()
     form_->Form_Load();
     syncFromForm();
     show();
+    QTimer::singleShot(0, this, &HostWindow::fitLabels);
+}
+
+void HostWindow::fitLabels()
+{
+    labelsFitted_ = true;
+    for (const ControlView& view : views_)
+        if (view.label)
+            view.label->setGeometry(labelGeometry(*view.control, view.label->font()));
 }
 
 bool HostWindow::ticking() const
@@ -175,7 +188,8 @@ void HostWindow::syncLabel(const Control& control, QLabel& label)
     const QString text = QString::fromStdString(control.Caption);
     if (label.text() != text) {
         label.setText(text);
-        label.setGeometry(labelGeometry(control, label.font()));
+        if (labelsFitted_)
+            label.setGeometry(labelGeometry(control, label.font()));
     }
     if (label.isVisibleTo(this) != control.Visible)
         label.setVisible(control.Visible);

@@ -59,12 +59,15 @@ private:
     // Brings every widget and the tick timer in line with the form after an event.
     void syncFromForm();
     void syncLabel(const Control& control, QLabel& label);
+    // Grows each label about its centre where the desktop's font is too wide for its box.
+    void fitLabels();
 
     std::unique_ptr<PlayWindow> form_;
     std::vector<ControlView> views_;
     TickTimer* timer_ = nullptr;
     QPointer<QMessageBox> box_;
     QPointer<HostWindow> hopper_;
+    bool labelsFitted_ = false;
 };
 
 } // namespace zorvik

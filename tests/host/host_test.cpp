@@ -41,6 +41,7 @@ protected:
         tower->loadAndShow();
         hopper = tower->hopper();
         qApp->removeEventFilter(&shown);
+        QCoreApplication::processEvents(); // the labels fit their text once the windows are up
     }
     void TearDown() override
     {
