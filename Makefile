@@ -3,8 +3,18 @@
 BUILD_DIR ?= build
 JOBS ?= $(shell nproc)
 CMAKE_FLAGS ?=
+# `make test` also runs the suite in a sanitized tree, then the fuzzer for FUZZ_TEST_SECONDS;
+# `make fuzz` runs the fuzzer alone, for FUZZ_SECONDS, keeping its corpus in fuzz-corpus-work.
+SANITIZE_DIR ?= build-asan
+SANITIZERS ?= address,undefined,float-cast-overflow
+FUZZ_DIR ?= build-fuzz
+FUZZ_SECONDS ?= 180
+FUZZ_TEST_SECONDS ?= 60
+FUZZ_BUILD = (test -f $(FUZZ_DIR)/CMakeCache.txt || CC=clang CXX=clang++ cmake -S . -B $(FUZZ_DIR) \
+	-DZORVIK_WITH_QT=OFF -DZORVIK_TESTS=OFF -DZORVIK_FUZZ=ON) && \
+	cmake --build $(FUZZ_DIR) -j $(JOBS) --target zorvik_fuzz
 
-.PHONY: run test build deps configure clean format
+.PHONY: run test build deps configure clean format fuzz
 
 run: deps build
 	./$(BUILD_DIR)/zorvik
@@ -12,6 +22,17 @@ run: deps build
 test: deps configure
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
+	@test -f $(SANITIZE_DIR)/CMakeCache.txt || \
+		cmake -S . -B $(SANITIZE_DIR) -DZORVIK_SANITIZE=$(SANITIZERS) $(CMAKE_FLAGS)
+	tests/sanitizers/run cmake --build $(SANITIZE_DIR) -j $(JOBS)
+	cd $(SANITIZE_DIR) && $(CURDIR)/tests/sanitizers/run ctest --output-on-failure -j $(JOBS)
+	$(FUZZ_BUILD)
+	rm -rf $(FUZZ_DIR)/test-run
+	fuzz/run.sh $(FUZZ_DIR)/fuzz/zorvik_fuzz $(FUZZ_TEST_SECONDS) $(FUZZ_DIR)/test-run
+
+fuzz: deps
+	$(FUZZ_BUILD)
+	fuzz/run.sh $(FUZZ_DIR)/fuzz/zorvik_fuzz $(FUZZ_SECONDS) fuzz-corpus-work
 
 build: configure
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target zorvik

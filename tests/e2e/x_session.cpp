@@ -20,51 +20,57 @@ namespace zorvik::e2e {
 
 namespace {
 
-    bool isDarkPixel(unsigned rgb)
-    {
-        const unsigned r = (rgb >> 16) & 0xFF, g = (rgb >> 8) & 0xFF, b = rgb & 0xFF;
-        return r + g + b < 3 * 110;
-    }
+bool isDarkPixel(unsigned rgb)
+{
+    const unsigned r = (rgb >> 16) & 0xFF, g = (rgb >> 8) & 0xFF, b = rgb & 0xFF;
+    return r + g + b < 3 * 110;
+}
 
-    int ignoreXErrors(Display*, XErrorEvent*) { return 0; }
+int ignoreXErrors(Display*, XErrorEvent*)
+{
+    return 0;
+}
 
-    std::string windowName(Display* display, Window window)
-    {
-        char* name = nullptr;
-        std::string result;
-        if (XFetchName(display, window, &name) && name) {
-            result = name;
-            XFree(name);
-            return result;
-        }
-        XTextProperty property {};
-        const Atom netWmName = XInternAtom(display, "_NET_WM_NAME", False);
-        if (XGetTextProperty(display, window, &property, netWmName) && property.value) {
-            result = reinterpret_cast<const char*>(property.value);
-            XFree(property.value);
-        }
+std::string windowName(Display* display, Window window)
+{
+    char* name = nullptr;
+    std::string result;
+    if (XFetchName(display, window, &name) && name) {
+        result = name;
+        XFree(name);
         return result;
     }
-
-    std::optional<int> reap(pid_t pid, std::chrono::milliseconds timeout)
-    {
-        const auto until = std::chrono::steady_clock::now() + timeout;
-        while (std::chrono::steady_clock::now() < until) {
-            int status = 0;
-            const pid_t done = waitpid(pid, &status, WNOHANG);
-            if (done == pid) {
-                if (WIFEXITED(status))
-                    return WEXITSTATUS(status);
-                return -WTERMSIG(status) - 1000;
-            }
-            sleepFor(10ms);
-        }
-        return std::nullopt;
+    XTextProperty property {};
+    const Atom netWmName = XInternAtom(display, "_NET_WM_NAME", False);
+    if (XGetTextProperty(display, window, &property, netWmName) && property.value) {
+        result = reinterpret_cast<const char*>(property.value);
+        XFree(property.value);
     }
+    return result;
+}
+
+std::optional<int> reap(pid_t pid, std::chrono::milliseconds timeout)
+{
+    const auto until = std::chrono::steady_clock::now() + timeout;
+    while (std::chrono::steady_clock::now() < until) {
+        int status = 0;
+        const pid_t done = waitpid(pid, &status, WNOHANG);
+        if (done == pid) {
+            if (WIFEXITED(status))
+                return WEXITSTATUS(status);
+            return -WTERMSIG(status) - 1000;
+        }
+        sleepFor(10ms);
+    }
+    return std::nullopt;
+}
 
 } // namespace
 
-void sleepFor(std::chrono::milliseconds duration) { std::this_thread::sleep_for(duration); }
+void sleepFor(std::chrono::milliseconds duration)
+{
+    std::this_thread::sleep_for(duration);
+}
 
 std::string gameBinary()
 {
@@ -83,10 +89,14 @@ unsigned Frame::at(int x, int y) const
 {
     if (x < 0 || y < 0 || x >= width_ || y >= height_)
         return 0xFFFFFF;
-    return pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_) + static_cast<std::size_t>(x)];
+    return pixels_[static_cast<std::size_t>(y) * static_cast<std::size_t>(width_)
+        + static_cast<std::size_t>(x)];
 }
 
-bool Frame::dark(int x, int y) const { return isDarkPixel(at(x, y)); }
+bool Frame::dark(int x, int y) const
+{
+    return isDarkPixel(at(x, y));
+}
 
 int Frame::transitions(int y, int x0, int x1) const
 {
@@ -135,8 +145,8 @@ XSession::XSession()
     int fds[2];
     if (pipe2(fds, 0) != 0)
         throw std::runtime_error("pipe failed");
-    xvfb_ = spawn({ "Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1280x800x24", "-dpi",
-                      "96", "-nolisten", "tcp", "-noreset" });
+    xvfb_ = spawn({ "Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1280x800x24",
+        "-dpi", "96", "-nolisten", "tcp", "-noreset" });
     close(fds[1]);
     fcntl(fds[0], F_SETFD, FD_CLOEXEC);
     std::string number;
@@ -236,8 +246,8 @@ std::vector<Window> XSession::windowsNamed(const std::string& name) const
         return found;
     for (unsigned i = 0; i < count; ++i) {
         XWindowAttributes attributes {};
-        if (XGetWindowAttributes(connection_, children[i], &attributes) && attributes.map_state == IsViewable
-            && windowName(connection_, children[i]) == name)
+        if (XGetWindowAttributes(connection_, children[i], &attributes)
+            && attributes.map_state == IsViewable && windowName(connection_, children[i]) == name)
             found.push_back(children[i]);
     }
     if (children)
@@ -255,7 +265,8 @@ std::vector<std::string> XSession::stackingOrder() const
         return names;
     for (unsigned i = 0; i < count; ++i) {
         XWindowAttributes attributes {};
-        if (XGetWindowAttributes(connection_, children[i], &attributes) && attributes.map_state == IsViewable)
+        if (XGetWindowAttributes(connection_, children[i], &attributes)
+            && attributes.map_state == IsViewable)
             names.push_back(windowName(connection_, children[i]));
     }
     if (children)
@@ -302,7 +313,8 @@ ScreenRect XSession::clientRect(Window window) const
     XGetWindowAttributes(connection_, window, &attributes);
     int x = 0, y = 0;
     Window child = 0;
-    XTranslateCoordinates(connection_, window, DefaultRootWindow(connection_), 0, 0, &x, &y, &child);
+    XTranslateCoordinates(
+        connection_, window, DefaultRootWindow(connection_), 0, 0, &x, &y, &child);
     return { x, y, attributes.width, attributes.height };
 }
 
@@ -318,10 +330,12 @@ Frame XSession::grab(Window window, int x, int y, int width, int height) const
         static_cast<unsigned>(height), AllPlanes, ZPixmap);
     if (!image)
         return {};
-    std::vector<unsigned> pixels(static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
+    std::vector<unsigned> pixels(
+        static_cast<std::size_t>(width) * static_cast<std::size_t>(height));
     for (int row = 0; row < height; ++row)
         for (int col = 0; col < width; ++col)
-            pixels[static_cast<std::size_t>(row) * static_cast<std::size_t>(width) + static_cast<std::size_t>(col)]
+            pixels[static_cast<std::size_t>(row) * static_cast<std::size_t>(width)
+                + static_cast<std::size_t>(col)]
                 = static_cast<unsigned>(XGetPixel(image, col, row)) & 0xFFFFFF;
     XDestroyImage(image);
     return Frame(width, height, std::move(pixels));
@@ -375,7 +389,8 @@ void XSession::requestClose(Window window) const
     event.xclient.window = window;
     event.xclient.message_type = XInternAtom(connection_, "WM_PROTOCOLS", False);
     event.xclient.format = 32;
-    event.xclient.data.l[0] = static_cast<long>(XInternAtom(connection_, "WM_DELETE_WINDOW", False));
+    event.xclient.data.l[0]
+        = static_cast<long>(XInternAtom(connection_, "WM_DELETE_WINDOW", False));
     event.xclient.data.l[1] = CurrentTime;
     XSendEvent(connection_, window, False, NoEventMask, &event);
     XFlush(connection_);
