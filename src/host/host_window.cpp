@@ -137,7 +137,10 @@ void HostWindow::showGameOverBox()
 {
     auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Zorvik"),
         QStringLiteral("Game Over"), QMessageBox::Ok, this);
-    box->setWindowModality(Qt::WindowModal);
+    // Not modal to Qt: Qt drops a close request to a window a modal box blocks, and the player
+    // must be able to close a window with its box open. The form takes no keys and no ticks
+    // while its box is open, which makes the box modal to its own window only.
+    box->setWindowModality(Qt::NonModal);
     box->setAttribute(Qt::WA_DeleteOnClose);
     // Return, Space, Escape, the OK button and closing the box all end up here.
     connect(box, &QDialog::finished, this, [this] {
@@ -145,7 +148,8 @@ void HostWindow::showGameOverBox()
         syncFromForm();
     });
     box_ = box;
-    box->open();
+    box->show();
+    box->activateWindow();
 }
 
 void HostWindow::openHopper()
