@@ -72,7 +72,7 @@ std::string writeScoreText(double value)
     std::array<char, 64> buffer {};
     char* const first = buffer.data();
     char* const last = first + buffer.size();
-    const auto written = (value == std::trunc(value) && std::fabs(value) < 1e15)
+    const auto written = (value == std::trunc(value) && std::fabs(value) < 0x1p63)
         ? std::to_chars(first, last, static_cast<long long>(value))
         : std::to_chars(first, last, value, std::chars_format::general, 15);
     return std::string(first, written.ptr);

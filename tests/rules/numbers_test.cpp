@@ -68,6 +68,9 @@ TEST(ScoreText, ReadsLeadingNumberAndWritesPlainDecimal)
     EXPECT_EQ(writeScoreText(1000001), "1000001");
     EXPECT_EQ(writeScoreText(2.5), "2.5");
     EXPECT_EQ(readScoreText(writeScoreText(123456789012.0)), 123456789012.0);
+    // Whole scores stay whole numbers as far as a double counts them exactly.
+    EXPECT_EQ(writeScoreText(1e15), "1000000000000000");
+    EXPECT_EQ(readScoreText(writeScoreText(0x1p53 - 1)) + 1, 0x1p53);
 }
 
 Control shape(float left, float top, float width, float height)
