@@ -17,4 +17,4 @@ mkdir -p "$work/corpus" "$work/crashes"
 "$fuzzer" -max_total_time="$seconds" -max_len=512 -timeout=20 -rss_limit_mb=2048 \
     -artifact_prefix="$work/crashes/" -print_final_stats=1 \
     "$work/corpus" "$here/corpus" 2>&1 |
-    grep -v -E '^#[0-9]+[[:space:]]+(NEW|REDUCE|pulse)|# Uses: [0-9]+$|ecommended dictionary'
+    grep --line-buffered -v -E '^#[0-9]+[[:space:]]+(NEW|REDUCE|pulse)|# Uses: [0-9]+$|ecommended dictionary'
