@@ -4,11 +4,30 @@
 #include "x_session.h"
 
 #include <algorithm>
+#include <cmath>
 #include <gtest/gtest.h>
 #include <map>
 #include <ostream>
+#include <utility>
 
 namespace zorvik::e2e {
+
+// Where the balls start and restart, in client pixels: their centres.
+inline constexpr std::pair<double, double> towerBallHome { 205.1, 356.5 };
+inline constexpr std::pair<double, double> hopperBallHome { 244.5, 244.5 };
+
+// The ball is drawn within a pixel and a half of where it should be.
+inline ::testing::AssertionResult ballAt(const Frame& frame, std::pair<double, double> centre)
+{
+    const auto ball = frame.ballCentre();
+    if (!ball)
+        return ::testing::AssertionFailure() << "no ball on screen";
+    if (std::abs(ball->first - centre.first) > 1.5 || std::abs(ball->second - centre.second) > 1.5)
+        return ::testing::AssertionFailure()
+            << "ball at (" << ball->first << ", " << ball->second << "), not (" << centre.first
+            << ", " << centre.second << ")";
+    return ::testing::AssertionSuccess();
+}
 
 // Where the game's labels sit on screen, in client pixels (15 twips each).
 struct LabelBox {

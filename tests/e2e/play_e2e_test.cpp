@@ -31,10 +31,7 @@ TEST_F(GameTest, TowerGameEndsAndResetsAfterTheBox)
     EXPECT_TRUE(promptShown(tower, towerPrompt));
     EXPECT_NE(label(tower, towerHighScore), zeroHigh) << "the high score took the final score";
     const Frame reset = x.grab(tower);
-    const auto ball = reset.ballCentre();
-    ASSERT_TRUE(ball);
-    EXPECT_NEAR(ball->first, 205.1, 1.5);
-    EXPECT_NEAR(ball->second, 356.5, 1.5);
+    EXPECT_TRUE(ballAt(reset, towerBallHome));
     EXPECT_TRUE(reset.dark(201, 500)) << "bricks(0) at its reset place";
     // The Return that dismissed the box did not start a new game.
     EXPECT_EQ(countChanges(tower, towerScore, 300ms), 0);
@@ -95,9 +92,7 @@ TEST_F(GameTest, EachWindowPlaysWhileTheOthersBoxIsOpen)
     EXPECT_TRUE(promptShown(tower, towerPrompt));
     const Frame reset = x.grab(hopper);
     EXPECT_TRUE(reset.dark(236, 412)) << "the brick back at its load place";
-    const auto ball = reset.ballCentre();
-    ASSERT_TRUE(ball);
-    EXPECT_NEAR(ball->second, 244.5, 1.5);
+    EXPECT_TRUE(ballAt(reset, hopperBallHome));
 }
 
 // Closing one window leaves the other playing; closing both ends the program with 0.

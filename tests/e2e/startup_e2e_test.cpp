@@ -34,17 +34,11 @@ TEST_F(GameTest, StartupShowsBothWindowsAtTheirPlaces)
     EXPECT_EQ(label(hopper, hopperScore), label(hopper, hopperHighScore));
 
     const Frame towerFrame = x.grab(tower);
-    const auto ball = towerFrame.ballCentre();
-    ASSERT_TRUE(ball);
-    EXPECT_NEAR(ball->first, 205.1, 1.5);
-    EXPECT_NEAR(ball->second, 356.5, 1.5);
+    EXPECT_TRUE(ballAt(towerFrame, towerBallHome));
     EXPECT_TRUE(towerFrame.dark(201, 487)) << "bricks(0) under the ball";
 
     const Frame hopperFrame = x.grab(hopper);
-    const auto hopperBall = hopperFrame.ballCentre();
-    ASSERT_TRUE(hopperBall);
-    EXPECT_NEAR(hopperBall->first, 244.5, 1.5);
-    EXPECT_NEAR(hopperBall->second, 244.5, 1.5);
+    EXPECT_TRUE(ballAt(hopperFrame, hopperBallHome));
     EXPECT_TRUE(hopperFrame.dark(236, 412)) << "the brick at its load place";
 }
 
