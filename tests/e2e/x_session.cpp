@@ -8,8 +8,8 @@
 #include <cstring>
 #include <fcntl.h>
 #include <poll.h>
-#include <spawn.h>
 #include <stdexcept>
+#include <sys/prctl.h>
 #include <sys/wait.h>
 #include <thread>
 #include <unistd.h>
@@ -201,14 +201,22 @@ pid_t XSession::spawn(const std::vector<std::string>& args, bool quiet) const
     for (std::string& entry : env)
         envp.push_back(entry.data());
     envp.push_back(nullptr);
-    posix_spawn_file_actions_t actions;
-    posix_spawn_file_actions_init(&actions);
-    if (quiet) // Xvfb and xdotool are chatty on stderr; the game's stderr stays visible
-        posix_spawn_file_actions_addopen(&actions, 2, "/dev/null", O_WRONLY, 0);
-    pid_t pid = -1;
-    const int failed = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
-    posix_spawn_file_actions_destroy(&actions);
-    if (failed)
+    // fork and exec rather than posix_spawn, to tie the child's life to ours: a test program
+    // that crashes must not leave Xvfb or the game behind, holding ctest's output open.
+    const pid_t parent = getpid();
+    const pid_t pid = fork();
+    if (pid == 0) {
+        prctl(PR_SET_PDEATHSIG, SIGKILL);
+        if (getppid() != parent)
+            _exit(127);
+        if (quiet) { // Xvfb and xdotool are chatty on stderr; the game's stderr stays visible
+            const int devNull = open("/dev/null", O_WRONLY);
+            dup2(devNull, 2);
+        }
+        execvpe(argv[0], argv.data(), envp.data());
+        _exit(127);
+    }
+    if (pid < 0)
         throw std::runtime_error("cannot start " + args[0]);
     return pid;
 }
