@@ -89,7 +89,8 @@ void HostWindow::buildControls()
 {
     views_.reserve(form_->controls().size());
     for (const Control& control : form_->controls()) {
-        ControlView view { &control };
+        ControlView view;
+        view.control = &control;
         if (control.kind == ControlKind::Label) {
             view.label = new QLabel(this);
             view.label->setFont(layoutFont(control.font == LabelFont::Bold));
@@ -187,11 +188,14 @@ void HostWindow::onTick()
     syncFromForm();
 }
 
-void HostWindow::syncLabel(const Control& control, QLabel& label)
+void HostWindow::syncLabel(ControlView& view)
 {
-    const QString text = QString::fromStdString(control.Caption);
-    if (label.text() != text) {
-        label.setText(text);
+    const Control& control = *view.control;
+    QLabel& label = *view.label;
+    // Compared as the form holds it: no QString is made on a tick that left the label alone.
+    if (view.shownCaption != control.Caption) {
+        view.shownCaption = control.Caption;
+        label.setText(QString::fromStdString(control.Caption));
         if (labelsFitted_)
             label.setGeometry(labelGeometry(control, label.font()));
     }
@@ -201,12 +205,12 @@ void HostWindow::syncLabel(const Control& control, QLabel& label)
 
 void HostWindow::syncFromForm()
 {
-    for (const ControlView& view : views_) {
+    for (ControlView& view : views_) {
         const Control& c = *view.control;
         if (view.shape)
             view.shape->place(toPixels(c.Left, c.Top, c.Width, c.Height));
         else
-            syncLabel(c, *view.label);
+            syncLabel(view);
     }
     const bool shouldTick = form_->tmrMovement.Enabled && !form_->gameOverBoxOpen();
     if (shouldTick)

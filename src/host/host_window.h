@@ -9,6 +9,7 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <string>
 #include <vector>
 
 class QLabel;
@@ -49,16 +50,17 @@ protected:
 
 private:
     struct ControlView {
-        const Control* control;
+        const Control* control = nullptr;
         ShapeWidget* shape = nullptr;
         QLabel* label = nullptr;
+        std::string shownCaption; // what the label shows, to skip unchanged captions cheaply
     };
 
     void buildControls();
     void onTick();
     // Brings every widget and the tick timer in line with the form after an event.
     void syncFromForm();
-    void syncLabel(const Control& control, QLabel& label);
+    void syncLabel(ControlView& view);
     // Grows each label about its centre where the desktop's font is too wide for its box.
     void fitLabels();
 
