@@ -161,25 +161,13 @@ protected:
     bool waitForChange(Window window, const LabelBox& box, const LabelImage& before,
         std::chrono::milliseconds timeout = 2s) const
     {
-        const auto until = std::chrono::steady_clock::now() + timeout;
-        while (std::chrono::steady_clock::now() < until) {
-            if (label(window, box) != before)
-                return true;
-            sleepFor(2ms);
-        }
-        return false;
+        return waitUntil([&] { return label(window, box) != before; }, timeout, 2ms);
     }
 
     // Waits until the label shows exactly these pixels.
     bool waitForLabel(Window window, const LabelBox& box, const LabelImage& expected) const
     {
-        const auto until = std::chrono::steady_clock::now() + 2s;
-        while (std::chrono::steady_clock::now() < until) {
-            if (label(window, box) == expected)
-                return true;
-            sleepFor(5ms);
-        }
-        return false;
+        return waitUntil([&] { return label(window, box) == expected; }, 2s, 5ms);
     }
 
     // How many times the label changes while we watch it.
@@ -216,24 +204,15 @@ protected:
 
     Window waitForBox(Window owner, std::chrono::milliseconds timeout = 10s) const
     {
-        const auto until = std::chrono::steady_clock::now() + timeout;
-        while (std::chrono::steady_clock::now() < until) {
-            if (const auto box = x.boxOf(owner))
-                return *box;
-            sleepFor(10ms);
-        }
-        throw std::runtime_error("no \"Game Over\" box");
+        std::optional<Window> box;
+        if (!waitUntil([&] { return (box = x.boxOf(owner)).has_value(); }, timeout))
+            throw std::runtime_error("no \"Game Over\" box");
+        return *box;
     }
 
     bool waitForBoxClosed(Window owner) const
     {
-        const auto until = std::chrono::steady_clock::now() + 3s;
-        while (std::chrono::steady_clock::now() < until) {
-            if (!x.boxOf(owner))
-                return true;
-            sleepFor(10ms);
-        }
-        return false;
+        return waitUntil([&] { return !x.boxOf(owner); }, 3s);
     }
 
     XSession x;

@@ -68,10 +68,8 @@ TEST_F(GameTest, EachWindowPlaysWhileTheOthersBoxIsOpen)
 {
     x.key(hopper, "Return");
     // The ball falls onto the brick, which then jumps away from its load place.
-    const auto until = std::chrono::steady_clock::now() + 3s;
-    while (x.grab(hopper, 236, 412, 1, 1).dark(0, 0) && std::chrono::steady_clock::now() < until)
-        sleepFor(2ms);
-    EXPECT_FALSE(x.grab(hopper, 236, 412, 1, 1).dark(0, 0)) << "the brick moved after the landing";
+    EXPECT_TRUE(waitUntil([&] { return !x.grab(hopper, 236, 412, 1, 1).dark(0, 0); }, 3s, 2ms))
+        << "the brick moved after the landing";
     const Window hopperBox = waitForBox(hopper, 30s);
     // The tower starts, ticks and ends its own game with the hopper's box open.
     const auto towerZero = label(tower, towerScore);

@@ -244,41 +244,39 @@ void XSession::startGame()
     throw std::runtime_error("the windows were never painted");
 }
 
-std::vector<Window> XSession::windowsNamed(const std::string& name) const
+std::vector<std::pair<Window, std::string>> XSession::mappedWindows() const
 {
-    std::vector<Window> found;
+    std::vector<std::pair<Window, std::string>> mapped;
     Window root = 0, parent = 0;
     Window* children = nullptr;
     unsigned count = 0;
     if (!XQueryTree(connection_, DefaultRootWindow(connection_), &root, &parent, &children, &count))
-        return found;
+        return mapped;
     for (unsigned i = 0; i < count; ++i) {
         XWindowAttributes attributes {};
         if (XGetWindowAttributes(connection_, children[i], &attributes)
-            && attributes.map_state == IsViewable && windowName(connection_, children[i]) == name)
-            found.push_back(children[i]);
+            && attributes.map_state == IsViewable)
+            mapped.emplace_back(children[i], windowName(connection_, children[i]));
     }
     if (children)
         XFree(children);
+    return mapped;
+}
+
+std::vector<Window> XSession::windowsNamed(const std::string& name) const
+{
+    std::vector<Window> found;
+    for (const auto& [window, windowName] : mappedWindows())
+        if (windowName == name)
+            found.push_back(window);
     return found;
 }
 
 std::vector<std::string> XSession::stackingOrder() const
 {
     std::vector<std::string> names;
-    Window root = 0, parent = 0;
-    Window* children = nullptr;
-    unsigned count = 0;
-    if (!XQueryTree(connection_, DefaultRootWindow(connection_), &root, &parent, &children, &count))
-        return names;
-    for (unsigned i = 0; i < count; ++i) {
-        XWindowAttributes attributes {};
-        if (XGetWindowAttributes(connection_, children[i], &attributes)
-            && attributes.map_state == IsViewable)
-            names.push_back(windowName(connection_, children[i]));
-    }
-    if (children)
-        XFree(children);
+    for (const auto& mapped : mappedWindows())
+        names.push_back(mapped.second);
     return names;
 }
 
@@ -294,25 +292,15 @@ std::optional<Window> XSession::boxOf(Window owner) const
 
 Window XSession::waitForWindow(const std::string& name, std::chrono::milliseconds timeout) const
 {
-    const auto until = std::chrono::steady_clock::now() + timeout;
-    do {
-        const auto found = windowsNamed(name);
-        if (!found.empty())
-            return found.back();
-        sleepFor(10ms);
-    } while (std::chrono::steady_clock::now() < until);
-    throw std::runtime_error("no window named " + name);
+    std::vector<Window> found;
+    if (!waitUntil([&] { return !(found = windowsNamed(name)).empty(); }, timeout))
+        throw std::runtime_error("no window named " + name);
+    return found.back();
 }
 
 bool XSession::waitForNoWindow(const std::string& name, std::chrono::milliseconds timeout) const
 {
-    const auto until = std::chrono::steady_clock::now() + timeout;
-    do {
-        if (windowsNamed(name).empty())
-            return true;
-        sleepFor(10ms);
-    } while (std::chrono::steady_clock::now() < until);
-    return false;
+    return waitUntil([&] { return windowsNamed(name).empty(); }, timeout);
 }
 
 ScreenRect XSession::clientRect(Window window) const

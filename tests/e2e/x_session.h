@@ -5,6 +5,7 @@
 #include <optional>
 #include <string>
 #include <sys/types.h>
+#include <utility>
 #include <vector>
 
 struct _XDisplay;
@@ -82,6 +83,8 @@ public:
     int runTool(const std::vector<std::string>& args) const;
 
 private:
+    // Mapped top-level windows with their names, bottom to top.
+    std::vector<std::pair<Window, std::string>> mappedWindows() const;
     pid_t spawn(const std::vector<std::string>& args, bool quiet = true) const;
     pid_t xvfb_ = -1;
     pid_t game_ = -1;
@@ -93,5 +96,19 @@ private:
 std::string gameBinary();
 
 void sleepFor(std::chrono::milliseconds duration);
+
+// Polls the condition every `every` until it holds (true) or the time runs out (false).
+template <typename Condition>
+bool waitUntil(Condition condition, std::chrono::milliseconds timeout,
+    std::chrono::milliseconds every = std::chrono::milliseconds(10))
+{
+    const auto until = std::chrono::steady_clock::now() + timeout;
+    while (!condition()) {
+        if (std::chrono::steady_clock::now() >= until)
+            return false;
+        sleepFor(every);
+    }
+    return true;
+}
 
 } // namespace zorvik::e2e
