@@ -4,6 +4,7 @@
 #include "forms/form1.h"
 #include "host/display_check.h"
 #include "host/host_window.h"
+#include "host/lost_window_watch.h"
 #include "host/quit_on_signal.h"
 
 #include <QApplication>
@@ -21,6 +22,7 @@ int main(int argc, char* argv[])
     QApplication::setApplicationName(QStringLiteral("zorvik"));
     QApplication::setDesktopFileName(QStringLiteral("zorvik"));
     zorvik::QuitOnSignal quitOnSignal;
+    const zorvik::LostWindowWatch lostWindows;
 
     // The tower is the start-up window; its load handler opens the hopper first.
     auto* tower = new zorvik::HostWindow(

@@ -3,6 +3,8 @@
 
 #include "forms/form2.h"
 #include "host/key_map.h"
+#include "host/key_state.h"
+#include "host/screen_fit.h"
 #include "host/shape_widget.h"
 #include "host/tick_timer.h"
 #include "host/twips.h"
@@ -13,7 +15,10 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QScreen>
 #include <QTimer>
+#include <utility>
 
 namespace zorvik {
 
@@ -58,10 +63,14 @@ QRect labelGeometry(const Control& control, const QFont& font)
 
 HostWindow::HostWindow(const FormFactory& makeForm)
     : form_(makeForm(*this))
+    , playArea_(new QWidget(this))
     , timer_(new TickTimer(this))
 {
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose);
+    // A fixed-size window offers no maximize button.
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint
+        | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFocusPolicy(Qt::StrongFocus);
     setFont(layoutFont(false));
     const WindowFrame& frame = form_->frame();
@@ -69,8 +78,12 @@ HostWindow::HostWindow(const FormFactory& makeForm)
     const QRect client
         = toPixels(frame.clientLeft, frame.clientTop, frame.clientWidth, frame.clientHeight)
               .toRect();
-    setGeometry(client);
+    const QScreen* screen = QGuiApplication::screenAt(client.topLeft());
+    if (!screen)
+        screen = QGuiApplication::primaryScreen();
+    setGeometry(screen ? fitInside(client, screen->availableGeometry()) : client);
     setFixedSize(client.size());
+    playArea_->setGeometry(QRect(QPoint(0, 0), client.size()));
     buildControls();
     connect(timer_, &TickTimer::tick, this, &HostWindow::onTick);
 }
@@ -92,7 +105,7 @@ void HostWindow::buildControls()
         ControlView view;
         view.control = &control;
         if (control.kind == ControlKind::Label) {
-            view.label = new QLabel(this);
+            view.label = new QLabel(playArea_);
             view.label->setFont(layoutFont(control.font == LabelFont::Bold));
             view.label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             view.label->setFocusPolicy(Qt::NoFocus);
@@ -102,7 +115,7 @@ void HostWindow::buildControls()
             view.label->setGeometry(
                 toPixels(control.Left, control.Top, control.Width, control.Height).toRect());
         } else {
-            view.shape = new ShapeWidget(control.kind, this);
+            view.shape = new ShapeWidget(control.kind, playArea_);
         }
         views_.push_back(view);
     }
@@ -131,7 +144,7 @@ bool HostWindow::ticking() const
 
 float HostWindow::clientHeight() const
 {
-    return static_cast<float>(height() * twipsPerPixel);
+    return static_cast<float>(playArea_->height() * twipsPerPixel);
 }
 
 void HostWindow::showGameOverBox()
@@ -143,14 +156,67 @@ void HostWindow::showGameOverBox()
     // while its box is open, which makes the box modal to its own window only.
     box->setWindowModality(Qt::NonModal);
     box->setAttribute(Qt::WA_DeleteOnClose);
+    // The player may be playing the other window: the box takes the keyboard only from its
+    // own window, and otherwise waits until the player comes back to it.
+    const bool takeFocus = isActiveWindow();
+    box->setAttribute(Qt::WA_ShowWithoutActivating, !takeFocus);
+    // A utility window: desktops that would hand a new dialog the keyboard whatever it asks
+    // (XWayland under weston) leave a utility window alone.
+    box->setWindowFlag(Qt::Tool, true);
+    box->installEventFilter(this);
+    for (QAbstractButton* button : box->buttons())
+        button->installEventFilter(this);
     // Return, Space, Escape, the OK button and closing the box all end up here.
-    connect(box, &QDialog::finished, this, [this] {
-        form_->gameOverBoxClosed();
-        syncFromForm();
-    });
+    connect(box, &QDialog::finished, this, &HostWindow::gameOverBoxFinished);
     box_ = box;
+    placeOverWindow(box);
     box->show();
-    box->activateWindow();
+    if (takeFocus)
+        box->activateWindow();
+}
+
+void HostWindow::placeOverWindow(QWidget* box) const
+{
+    // Asked for explicitly: some desktops (XWayland under weston) place a dialog that leaves
+    // its place to them far from its window.
+    box->adjustSize();
+    QRect place(QPoint(0, 0), box->size());
+    place.moveCenter(mapToGlobal(playArea_->geometry().center()));
+    if (const QScreen* screen = this->screen())
+        place = fitInside(place, screen->availableGeometry());
+    box->move(place.topLeft());
+}
+
+void HostWindow::gameOverBoxFinished()
+{
+    const bool boxHadFocus = box_ && box_->isActiveWindow();
+    watchReturnOnBox();
+    form_->gameOverBoxClosed();
+    syncFromForm();
+    if (boxHadFocus)
+        activateWindow();
+}
+
+void HostWindow::watchReturnOnBox()
+{
+    // The Return that closed the box goes up where the window may never see it (a tap's
+    // key-up can reach the box as it goes): ask the keyboard until it is up.
+    const quint32 scanCode = std::exchange(boxReturnScanCode_, 0);
+    if (scanCode == 0)
+        return;
+    auto* poll = new QTimer(this);
+    poll->setInterval(20);
+    auto check = [this, poll, scanCode, polls = 0]() mutable {
+        const std::optional<bool> down = keyIsDown(scanCode);
+        if (down == false)
+            keys_.returnReleasedElsewhere();
+        if (down != true || ++polls > 500)
+            poll->deleteLater();
+        else if (!poll->isActive())
+            poll->start();
+    };
+    connect(poll, &QTimer::timeout, this, check);
+    check();
 }
 
 void HostWindow::openHopper()
@@ -163,17 +229,70 @@ void HostWindow::openHopper()
 
 void HostWindow::keyPressEvent(QKeyEvent* event)
 {
-    form_->Form_KeyDown(virtualKeyCode(event->key()), shiftState(event->modifiers()));
+    const KeyCode key = virtualKeyCode(event->key());
+    const bool fresh = keys_.press(key, event->isAutoRepeat(), event->timestamp());
+    if (forwardToBox(event) || !fresh)
+        return;
+    form_->Form_KeyDown(key, shiftState(event->modifiers()));
     syncFromForm();
 }
 
 void HostWindow::keyReleaseEvent(QKeyEvent* event)
 {
-    // A held key repeats key-downs only; some platforms send a release before each repeat.
-    if (event->isAutoRepeat())
+    const KeyCode key = virtualKeyCode(event->key());
+    const bool real = keys_.release(key, event->isAutoRepeat(), event->timestamp());
+    if (forwardToBox(event) || !real)
         return;
-    form_->Form_KeyUp(virtualKeyCode(event->key()), shiftState(event->modifiers()));
+    form_->Form_KeyUp(key, shiftState(event->modifiers()));
     syncFromForm();
+}
+
+bool HostWindow::forwardToBox(QKeyEvent* event)
+{
+    // Where a desktop kept the keyboard on the window rather than hand it to the box, the
+    // box's keys still reach it.
+    if (!box_ || !box_->isVisible())
+        return false;
+    if (!event->isAutoRepeat()) {
+        QWidget* target = box_->focusWidget() ? box_->focusWidget() : box_.data();
+        QKeyEvent copy(event->type(), event->key(), event->modifiers(), event->text());
+        QApplication::sendEvent(target, &copy);
+    }
+    return true;
+}
+
+void HostWindow::focusOutEvent(QFocusEvent* event)
+{
+    // A key released over another window never reaches this one: let go of it now.
+    const std::vector<KeyCode> released = keys_.focusLost();
+    for (const KeyCode key : released)
+        form_->Form_KeyUp(key, 0);
+    if (!released.empty())
+        syncFromForm();
+    QWidget::focusOutEvent(event);
+}
+
+void HostWindow::changeEvent(QEvent* event)
+{
+    // The player came back to a window whose box waits: the box takes the keyboard.
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && box_
+        && box_->isVisible()) {
+        box_->raise();
+        box_->activateWindow();
+    }
+    QWidget::changeEvent(event);
+}
+
+bool HostWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (virtualKeyCode(key->key()) == keys::Return) {
+            keys_.returnPressedElsewhere(key->timestamp());
+            boxReturnScanCode_ = key->nativeScanCode();
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void HostWindow::closeEvent(QCloseEvent* event)

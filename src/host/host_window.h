@@ -3,6 +3,7 @@
 
 #include "game/form_host.h"
 #include "game/play_window.h"
+#include "host/key_gate.h"
 
 #include <QMessageBox>
 #include <QPointer>
@@ -46,7 +47,11 @@ public:
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+    void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    // Sees the Return that dismisses the "Game Over" box, which this window never gets.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct ControlView {
@@ -57,6 +62,11 @@ private:
     };
 
     void buildControls();
+    void placeOverWindow(QWidget* box) const;
+    void gameOverBoxFinished();
+    void watchReturnOnBox();
+    // Hands a key to the open "Game Over" box; false if there is none.
+    bool forwardToBox(QKeyEvent* event);
     void onTick();
     // Brings every widget and the tick timer in line with the form after an event.
     void syncFromForm();
@@ -65,7 +75,12 @@ private:
     void fitLabels();
 
     std::unique_ptr<PlayWindow> form_;
+    // The layout's client area in the window's top-left corner. It keeps its size when a
+    // desktop stretches the window, and the rules read its height.
+    QWidget* playArea_ = nullptr;
     std::vector<ControlView> views_;
+    KeyGate keys_;
+    quint32 boxReturnScanCode_ = 0; // the key that went down on the box as Return
     TickTimer* timer_ = nullptr;
     QPointer<QMessageBox> box_;
     QPointer<HostWindow> hopper_;
