@@ -1,7 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "forms/form1.h"
 #include "host/host_window.h"
+#include "host/key_gate.h"
 #include "host/key_map.h"
+#include "host/screen_fit.h"
 #include "host/shape_widget.h"
 #include "host/twips.h"
 
@@ -66,7 +68,7 @@ protected:
 
 QList<QLabel*> labelsOf(QWidget* window)
 {
-    return window->findChildren<QLabel*>(Qt::FindDirectChildrenOnly);
+    return window->findChildren<QLabel*>();
 }
 
 // Windows come from the layout tables: captions, client rectangles, controls in table order.
@@ -82,8 +84,12 @@ TEST_F(HostTest, BuildsWindowsFromLayoutTables)
     EXPECT_EQ(hopper->windowTitle(), "Zorvik Again!");
     EXPECT_FLOAT_EQ(tower->clientHeight(), 8220);
 
-    // Children in table order: five labels, seven platforms, the ball last and on top.
-    const QObjectList& children = tower->children();
+    // Children of the play area in table order: five labels, seven platforms, the ball last
+    // and on top.
+    const auto* playArea = tower->findChild<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    ASSERT_TRUE(playArea);
+    EXPECT_EQ(playArea->geometry(), QRect(0, 0, 414, 548));
+    const QObjectList& children = playArea->children();
     QList<QWidget*> widgets;
     for (QObject* child : children)
         if (auto* widget = qobject_cast<QWidget*>(child))
@@ -162,6 +168,112 @@ TEST_F(HostTest, KeysDriveTheForm)
     EXPECT_LT(form.ball.Top, top);
 }
 
+// A window a desktop stretches anyway keeps its play area, and the rules read its height.
+TEST_F(HostTest, StretchedWindowKeepsItsPlayArea)
+{
+    tower->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    tower->resize(1268, 959);
+    EXPECT_FLOAT_EQ(tower->clientHeight(), 8220);
+}
+
+// A window that loses the focus with an arrow held gets its key-up then: the key is released
+// over another window, which this one never hears.
+TEST_F(HostTest, LosingTheFocusReleasesHeldArrows)
+{
+    Form1& form = towerForm();
+    for (const Qt::Key arrow : { Qt::Key_Left, Qt::Key_Right }) {
+        QTest::keyPress(tower, arrow);
+        ASSERT_NE(form.xSpeed, 0);
+        QFocusEvent focusOut(QEvent::FocusOut, Qt::ActiveWindowFocusReason);
+        QApplication::sendEvent(tower, &focusOut);
+        EXPECT_EQ(form.xSpeed, 0);
+    }
+}
+
+// Which key events reach a form: Return starts a game only when freshly pressed, however the
+// platform flags (or fails to flag) its repeats; arrows repeat.
+TEST(KeyGate, ReturnStartsOnlyWhenFresh)
+{
+    struct Event {
+        enum { Press, Release, PressedOnBox, ReleasedElsewhere } kind;
+        KeyCode key;
+        bool autoRepeat;
+        KeyGate::Time time;
+        bool reaches; // for presses and releases
+    };
+    constexpr KeyCode ret = keys::Return;
+    const struct {
+        const char* name;
+        std::vector<Event> events;
+    } cases[] = {
+        { "flagged repeats of Return",
+            { { Event::Press, ret, false, 0, true }, { Event::Press, ret, true, 660, false },
+                { Event::Release, ret, true, 700, false },
+                { Event::Press, ret, true, 700, false } } },
+        { "an unflagged repeat after the box: key-up and key-down at one instant",
+            { { Event::PressedOnBox, ret, false, 0, false },
+                { Event::Release, ret, false, 660, true },
+                { Event::Press, ret, false, 660, false } } },
+        { "unflagged repeats with no key-ups between",
+            { { Event::PressedOnBox, ret, false, 0, false },
+                { Event::Press, ret, false, 500, false }, { Event::Press, ret, false, 530, false },
+                { Event::Release, ret, false, 900, true },
+                { Event::Press, ret, false, 1200, true } } },
+        { "a tap on the box, released where the window could not see",
+            { { Event::PressedOnBox, ret, false, 0, false },
+                { Event::ReleasedElsewhere, ret, false, 0, false },
+                { Event::Press, ret, false, 200, true } } },
+        { "a held Return the window never saw released, pressed again after a long quiet",
+            { { Event::Press, ret, false, 0, true }, { Event::Press, ret, false, 1500, true } } },
+        { "arrows repeat, their flagged key-ups are dropped",
+            { { Event::Press, keys::Right, false, 0, true },
+                { Event::Release, keys::Right, true, 660, false },
+                { Event::Press, keys::Right, true, 660, true },
+                { Event::Release, keys::Right, false, 900, true } } },
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        KeyGate gate;
+        for (std::size_t i = 0; i < c.events.size(); ++i) {
+            const Event& e = c.events[i];
+            switch (e.kind) {
+            case Event::Press:
+                EXPECT_EQ(gate.press(e.key, e.autoRepeat, e.time), e.reaches) << "event " << i;
+                break;
+            case Event::Release:
+                EXPECT_EQ(gate.release(e.key, e.autoRepeat, e.time), e.reaches) << "event " << i;
+                break;
+            case Event::PressedOnBox:
+                gate.returnPressedElsewhere(e.time);
+                break;
+            case Event::ReleasedElsewhere:
+                gate.returnReleasedElsewhere();
+                break;
+            }
+        }
+    }
+}
+
+// A window whose place would leave part of it off the available screen moves just enough.
+TEST(ScreenFit, MovesAWindowJustEnoughToFit)
+{
+    const QRect screen(0, 0, 960, 540);
+    const struct {
+        QRect window;
+        QPoint expected;
+    } cases[] = {
+        { { 121, 32, 414, 400 }, { 121, 32 } }, // inside: stays
+        { { 626, 59, 477, 439 }, { 483, 59 } }, // past the right edge
+        { { 121, 32, 414, 548 }, { 121, 0 } }, // taller than the screen: top edge kept
+        { { -20, -5, 100, 100 }, { 0, 0 } }, // off the top left
+    };
+    for (const auto& c : cases) {
+        const QRect fitted = fitInside(c.window, screen);
+        EXPECT_EQ(fitted.topLeft(), c.expected) << c.window.x() << "," << c.window.y();
+        EXPECT_EQ(fitted.size(), c.window.size()) << "moved, never resized";
+    }
+}
+
 // The key map gives the game's codes and never confuses another key with one it reacts to.
 TEST(KeyMap, MapsArrowsReturnAndLeavesOthersAlone)
 {
@@ -200,7 +312,6 @@ TEST_F(HostTest, GameOverBoxHoldsThenResets)
     EXPECT_NE(finalScore, "0");
     QTest::qWait(100);
     EXPECT_EQ(form.lblScore.Caption, finalScore) << "no ticks while the box is open";
-    QTest::keyClick(tower, Qt::Key_Return);
     QTest::keyClick(tower, Qt::Key_Left);
     EXPECT_EQ(form.xSpeed, 0) << "the window takes no keys while its box is open";
     EXPECT_EQ(tower->gameOverBox(), box);
