@@ -1,9 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The ways the game ends with "Game Over" boxes on screen: the close button and signals.
-#include "x_session.h"
+#include "game_view.h"
 
 #include <csignal>
-#include <gtest/gtest.h>
 
 namespace zorvik::e2e {
 namespace {
@@ -20,12 +19,8 @@ bool playToGameOver(XSession& x, Window window)
 
 // The close button works on a window whose "Game Over" box is open: the window goes with its
 // box, the other plays on, and closing that one too ends the game with 0.
-TEST(Closing, AWindowClosesWithItsBoxOpen)
+TEST_P(DesktopTest, AWindowClosesWithItsBoxOpen)
 {
-    XSession x;
-    x.startGame();
-    const Window tower = x.waitForWindow("Zorvik!");
-    const Window hopper = x.waitForWindow("Zorvik Again!");
     ASSERT_TRUE(playToGameOver(x, tower));
     x.requestClose(tower);
     EXPECT_TRUE(x.waitForNoWindow("Zorvik!")) << "the tower ignores its close button";
@@ -55,6 +50,16 @@ TEST(Signals, EndTheGameCleanlyWithBothBoxesOpen)
         kill(x.gamePid(), signal);
         EXPECT_EQ(x.waitForExit(10s), 0);
     }
+}
+
+// A window destroyed by another X client goes as if closed; with both gone, the game ends
+// with 0 rather than run on with no window.
+TEST_P(DesktopTest, WindowsDestroyedByAnotherClientEndTheGame)
+{
+    x.destroy(tower);
+    EXPECT_FALSE(x.waitForExit(500ms)) << "the hopper is still open";
+    x.destroy(hopper);
+    EXPECT_EQ(x.waitForExit(5s), 0);
 }
 
 } // namespace

@@ -112,6 +112,11 @@ private:
 // The real game under Xvfb with both windows open and painted.
 class GameTest : public ::testing::Test {
 protected:
+    explicit GameTest(Desktop desktop = Desktop::Bare)
+        : x(desktop)
+    {
+    }
+
     void SetUp() override
     {
         x.startGame();
@@ -215,9 +220,38 @@ protected:
         return waitUntil([&] { return !x.boxOf(owner); }, 3s);
     }
 
+    // Whether the keys typed now reach the window or its open box.
+    bool keysReach(Window owner) const
+    {
+        const Window focused = x.focused();
+        const auto box = x.boxOf(owner);
+        return focused == owner || (box && focused == *box);
+    }
+
+    // Answers the window's "Game Over" box as a player does: brings the window back if the
+    // keyboard is elsewhere, then types the keys (xdotool key syntax) into it.
+    void answerBox(Window owner, const std::vector<std::string>& keys) const
+    {
+        if (!keysReach(owner))
+            x.click(owner);
+        if (!waitUntil([&] { return keysReach(owner); }, 3s))
+            throw std::runtime_error("the window never got the keyboard back");
+        x.type(keys);
+    }
+
     XSession x;
     Window tower = 0;
     Window hopper = 0;
+};
+
+// The same, under each desktop the players use: a bare X server, window managers, XWayland.
+// The desktops come from ZORVIK_E2E_DESKTOPS when it is set.
+class DesktopTest : public GameTest, public ::testing::WithParamInterface<Desktop> {
+protected:
+    DesktopTest()
+        : GameTest(GetParam())
+    {
+    }
 };
 
 } // namespace zorvik::e2e

@@ -8,7 +8,7 @@ namespace {
 
 // Return starts the tower's tick; a ball left alone falls out, "Game Over" holds the final
 // state until dismissed, and then the tower is back at its reset layout with a high score.
-TEST_F(GameTest, TowerGameEndsAndResetsAfterTheBox)
+TEST_P(DesktopTest, TowerGameEndsAndResetsAfterTheBox)
 {
     const auto zero = label(tower, towerScore);
     const auto zeroHigh = label(tower, towerHighScore);
@@ -16,7 +16,7 @@ TEST_F(GameTest, TowerGameEndsAndResetsAfterTheBox)
     ASSERT_TRUE(waitForChange(tower, towerScore, zero)) << "the score counts";
     EXPECT_FALSE(promptShown(tower, towerPrompt));
 
-    const Window box = waitForBox(tower);
+    waitForBox(tower);
     sleepFor(100ms); // the box can map before the last tick's repaint reaches the screen
     // While the box is open the tower does not tick and nothing is reset yet.
     const auto finalScore = label(tower, towerScore);
@@ -25,7 +25,7 @@ TEST_F(GameTest, TowerGameEndsAndResetsAfterTheBox)
     EXPECT_EQ(countFrameChanges(tower, towerTopRows, 200ms), 0) << "the platforms stand still";
     EXPECT_EQ(label(tower, towerHighScore), zeroHigh);
 
-    x.key(box, "Return");
+    answerBox(tower, { "key", "Return" });
     ASSERT_TRUE(waitForBoxClosed(tower));
     EXPECT_TRUE(waitForLabel(tower, towerScore, zero));
     EXPECT_TRUE(promptShown(tower, towerPrompt));
@@ -64,26 +64,26 @@ TEST_F(GameTest, HeldRightSteersAndReleaseStops)
 }
 
 // The hopper plays while the tower's box is open, and the tower plays while the hopper's is.
-TEST_F(GameTest, EachWindowPlaysWhileTheOthersBoxIsOpen)
+TEST_P(DesktopTest, EachWindowPlaysWhileTheOthersBoxIsOpen)
 {
     x.key(hopper, "Return");
     // The ball falls onto the brick, which then jumps away from its load place.
     EXPECT_TRUE(waitUntil([&] { return !x.grab(hopper, 236, 412, 1, 1).dark(0, 0); }, 3s, 2ms))
         << "the brick moved after the landing";
-    const Window hopperBox = waitForBox(hopper, 30s);
+    waitForBox(hopper, 30s);
     // The tower starts, ticks and ends its own game with the hopper's box open.
     const auto towerZero = label(tower, towerScore);
     x.key(tower, "Return");
     EXPECT_TRUE(waitForChange(tower, towerScore, towerZero));
     EXPECT_GT(countChanges(tower, towerScore, 200ms), 3);
-    const Window towerBox = waitForBox(tower);
+    waitForBox(tower);
     EXPECT_TRUE(x.boxOf(hopper)) << "two boxes at once";
 
     // Dismissed in the other order than they came.
-    x.key(towerBox, "Escape");
+    answerBox(tower, { "key", "Escape" });
     ASSERT_TRUE(waitForBoxClosed(tower));
     EXPECT_TRUE(x.boxOf(hopper));
-    x.key(hopperBox, "Return");
+    answerBox(hopper, { "key", "Return" });
     ASSERT_TRUE(waitForBoxClosed(hopper));
     sleepFor(100ms);
     EXPECT_TRUE(promptShown(hopper, hopperPrompt));
@@ -94,7 +94,7 @@ TEST_F(GameTest, EachWindowPlaysWhileTheOthersBoxIsOpen)
 }
 
 // Closing one window leaves the other playing; closing both ends the program with 0.
-TEST_F(GameTest, ClosingOneWindowLeavesTheOtherPlaying)
+TEST_P(DesktopTest, ClosingOneWindowLeavesTheOtherPlaying)
 {
     x.requestClose(tower);
     ASSERT_TRUE(x.waitForNoWindow("Zorvik!"));

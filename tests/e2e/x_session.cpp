@@ -7,7 +7,10 @@
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
+#include <fstream>
 #include <poll.h>
+#include <sstream>
 #include <stdexcept>
 #include <sys/prctl.h>
 #include <sys/wait.h>
@@ -62,6 +65,44 @@ std::optional<int> reap(pid_t pid, std::chrono::milliseconds timeout)
         }
         sleepFor(10ms);
     }
+    return std::nullopt;
+}
+
+} // namespace
+
+namespace {
+
+std::vector<Window> childrenOf(Display* display, Window window)
+{
+    Window root = 0, parent = 0;
+    Window* children = nullptr;
+    unsigned count = 0;
+    std::vector<Window> result;
+    if (XQueryTree(display, window, &root, &parent, &children, &count) && children) {
+        result.assign(children, children + count);
+        XFree(children);
+    }
+    return result;
+}
+
+bool viewable(Display* display, Window window)
+{
+    XWindowAttributes attributes {};
+    return XGetWindowAttributes(display, window, &attributes) && attributes.map_state == IsViewable;
+}
+
+// The program's own window in a top-level one: itself on a bare server, the named window a
+// window manager's frame holds otherwise.
+std::optional<std::pair<Window, std::string>> clientIn(Display* display, Window window, int depth)
+{
+    if (std::string name = windowName(display, window); !name.empty())
+        return std::make_pair(window, std::move(name));
+    if (depth == 0)
+        return std::nullopt;
+    for (const Window child : childrenOf(display, window))
+        if (viewable(display, child))
+            if (auto client = clientIn(display, child, depth - 1))
+                return client;
     return std::nullopt;
 }
 
@@ -140,13 +181,69 @@ std::vector<unsigned> Frame::region(int x, int y, int width, int height) const
     return out;
 }
 
-XSession::XSession()
+namespace {
+
+struct DesktopCommand {
+    Desktop desktop;
+    const char* name;
+    std::vector<std::string> command; // run under its own D-Bus session
+};
+
+const std::vector<DesktopCommand>& desktopCommands()
+{
+    static const std::vector<DesktopCommand> commands {
+        { Desktop::Bare, "bare", {} },
+        { Desktop::Openbox, "openbox", { "openbox" } },
+        { Desktop::Mutter, "mutter", { "mutter", "--x11", "--replace" } },
+        { Desktop::Weston, "weston", {} },
+        { Desktop::Kwin, "kwin", { "env", "KWIN_COMPOSE=N", "kwin_x11", "--replace" } },
+        { Desktop::Xfwm4, "xfwm4", { "xfwm4", "--compositor=off" } },
+    };
+    return commands;
+}
+
+const DesktopCommand& commandOf(Desktop desktop)
+{
+    for (const DesktopCommand& command : desktopCommands())
+        if (command.desktop == desktop)
+            return command;
+    throw std::logic_error("unknown desktop");
+}
+
+} // namespace
+
+std::string desktopName(Desktop desktop)
+{
+    return commandOf(desktop).name;
+}
+
+std::vector<Desktop> desktopsNamed(const std::string& list)
+{
+    std::vector<Desktop> desktops;
+    std::stringstream names(list);
+    for (std::string name; std::getline(names, name, ',');) {
+        bool known = false;
+        for (const DesktopCommand& command : desktopCommands())
+            if (name == command.name) {
+                desktops.push_back(command.desktop);
+                known = true;
+            }
+        if (!known)
+            throw std::invalid_argument("no desktop named '" + name + "'");
+    }
+    return desktops;
+}
+
+XSession::XSession(Desktop desktop)
+    : desktop_(desktop)
 {
     int fds[2];
     if (pipe2(fds, 0) != 0)
         throw std::runtime_error("pipe failed");
-    xvfb_ = spawn({ "Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1280x800x24",
-        "-dpi", "96", "-nolisten", "tcp", "-noreset" });
+    // A desktop's title bars and panels need more room than the bare screen gives.
+    const char* screen = desktop == Desktop::Bare ? "1280x800x24" : "1280x1024x24";
+    xvfb_ = spawn({ "Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", screen, "-dpi",
+        "96", "-nolisten", "tcp", "-noreset" });
     close(fds[1]);
     fcntl(fds[0], F_SETFD, FD_CLOEXEC);
     std::string number;
@@ -157,11 +254,74 @@ XSession::XSession()
     close(fds[0]);
     if (number.empty())
         throw std::runtime_error("Xvfb did not start");
-    display_ = ":" + number;
+    display_ = inputDisplay_ = ":" + number;
+    char runtimeDir[] = "/tmp/zorvik-e2e-XXXXXX";
+    if (!mkdtemp(runtimeDir))
+        throw std::runtime_error("no runtime directory");
+    runtimeDir_ = runtimeDir;
+    startDesktop();
     connection_ = XOpenDisplay(display_.c_str());
     if (!connection_)
         throw std::runtime_error("cannot open " + display_);
     XSetErrorHandler(ignoreXErrors);
+    if (desktop_ != Desktop::Bare && desktop_ != Desktop::Weston) {
+        // The window manager is up once it has announced itself on the root window.
+        const Atom check = XInternAtom(connection_, "_NET_SUPPORTING_WM_CHECK", False);
+        const bool up = waitUntil(
+            [&] {
+                Atom type = 0;
+                int format = 0;
+                unsigned long items = 0, after = 0;
+                unsigned char* data = nullptr;
+                XGetWindowProperty(connection_, DefaultRootWindow(connection_), check, 0, 1, False,
+                    AnyPropertyType, &type, &format, &items, &after, &data);
+                if (data)
+                    XFree(data);
+                return items > 0;
+            },
+            20s, 50ms);
+        if (!up)
+            throw std::runtime_error(desktopName(desktop_) + " did not start");
+        sleepFor(500ms); // it announces itself before it manages the first windows
+    }
+}
+
+void XSession::startDesktop()
+{
+    if (desktop_ == Desktop::Bare)
+        return;
+    if (desktop_ == Desktop::Weston)
+        return startWeston();
+    std::vector<std::string> command { "dbus-run-session", "--" };
+    const auto& wm = commandOf(desktop_).command;
+    command.insert(command.end(), wm.begin(), wm.end());
+    desktopProcess_ = spawn(command, true, display_, { "XDG_RUNTIME_DIR=" + runtimeDir_ });
+}
+
+void XSession::startWeston()
+{
+    // Nested in the Xvfb, which gets the player's keys and clicks: weston's headless backend
+    // has no seat, so no keyboard focus. Its XWayland is where the game runs. Pixman rendering
+    // spares the CPU a software GL.
+    const std::string log = runtimeDir_ + "/weston.log";
+    desktopProcess_
+        = spawn({ "weston", "--backend=x11-backend.so", "--use-pixman", "--width=1280",
+                    "--height=1024", "--xwayland", "--socket=wayland-zorvik", "--log=" + log },
+            true, display_, { "XDG_RUNTIME_DIR=" + runtimeDir_ });
+    const std::string listening = "xserver listening on display ";
+    std::string xwayland;
+    waitUntil(
+        [&] {
+            std::ifstream in(log);
+            for (std::string line; std::getline(in, line);)
+                if (const auto at = line.find(listening); at != std::string::npos)
+                    xwayland = line.substr(at + listening.size());
+            return !xwayland.empty();
+        },
+        20s, 50ms);
+    if (xwayland.empty())
+        throw std::runtime_error("weston started no XWayland");
+    display_ = xwayland;
 }
 
 XSession::~XSession()
@@ -172,16 +332,23 @@ XSession::~XSession()
     }
     if (connection_)
         XCloseDisplay(connection_);
-    if (xvfb_ > 0) {
-        kill(xvfb_, SIGTERM);
-        if (!reap(xvfb_, 3s)) {
-            kill(xvfb_, SIGKILL);
-            waitpid(xvfb_, nullptr, 0);
+    for (const pid_t pid : { desktopProcess_, xvfb_ }) {
+        if (pid <= 0)
+            continue;
+        kill(-pid, SIGTERM);
+        if (!reap(pid, 3s)) {
+            kill(-pid, SIGKILL);
+            waitpid(pid, nullptr, 0);
         }
+        kill(-pid, SIGKILL); // what is left of its group
     }
+    std::error_code ignored;
+    if (!runtimeDir_.empty())
+        std::filesystem::remove_all(runtimeDir_, ignored);
 }
 
-pid_t XSession::spawn(const std::vector<std::string>& args, bool quiet) const
+pid_t XSession::spawn(const std::vector<std::string>& args, bool quiet, const std::string& display,
+    const std::vector<std::string>& extraEnv) const
 {
     std::vector<char*> argv;
     for (const std::string& arg : args)
@@ -195,8 +362,10 @@ pid_t XSession::spawn(const std::vector<std::string>& args, bool quiet) const
             continue;
         env.push_back(entry);
     }
-    if (!display_.empty())
-        env.push_back("DISPLAY=" + display_);
+    const std::string& onDisplay = display.empty() ? display_ : display;
+    if (!onDisplay.empty())
+        env.push_back("DISPLAY=" + onDisplay);
+    env.insert(env.end(), extraEnv.begin(), extraEnv.end());
     std::vector<char*> envp;
     for (std::string& entry : env)
         envp.push_back(entry.data());
@@ -209,10 +378,13 @@ pid_t XSession::spawn(const std::vector<std::string>& args, bool quiet) const
         prctl(PR_SET_PDEATHSIG, SIGKILL);
         if (getppid() != parent)
             _exit(127);
-        if (quiet) { // Xvfb and xdotool are chatty on stderr; the game's stderr stays visible
+        if (quiet) { // the tools are chatty; the game's output stays visible
             const int devNull = open("/dev/null", O_WRONLY);
+            dup2(devNull, 1);
             dup2(devNull, 2);
         }
+        // A group of its own, so a desktop goes with its session bus and helpers.
+        setpgid(0, 0);
         execvpe(argv[0], argv.data(), envp.data());
         _exit(127);
     }
@@ -247,19 +419,10 @@ void XSession::startGame()
 std::vector<std::pair<Window, std::string>> XSession::mappedWindows() const
 {
     std::vector<std::pair<Window, std::string>> mapped;
-    Window root = 0, parent = 0;
-    Window* children = nullptr;
-    unsigned count = 0;
-    if (!XQueryTree(connection_, DefaultRootWindow(connection_), &root, &parent, &children, &count))
-        return mapped;
-    for (unsigned i = 0; i < count; ++i) {
-        XWindowAttributes attributes {};
-        if (XGetWindowAttributes(connection_, children[i], &attributes)
-            && attributes.map_state == IsViewable)
-            mapped.emplace_back(children[i], windowName(connection_, children[i]));
-    }
-    if (children)
-        XFree(children);
+    for (const Window top : childrenOf(connection_, DefaultRootWindow(connection_)))
+        if (viewable(connection_, top))
+            if (auto client = clientIn(connection_, top, 3))
+                mapped.push_back(std::move(*client));
     return mapped;
 }
 
@@ -345,17 +508,55 @@ int XSession::runTool(const std::vector<std::string>& args) const
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+int XSession::input(std::vector<std::string> args) const
+{
+    const pid_t pid = spawn(args, true, inputDisplay_);
+    int status = 0;
+    waitpid(pid, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+Window XSession::focused() const
+{
+    Window window = 0;
+    int revert = 0;
+    XGetInputFocus(connection_, &window, &revert);
+    // Some desktops focus the frame they put around the program's window.
+    if (window > PointerRoot)
+        if (const auto client = clientIn(connection_, window, 2))
+            return client->first;
+    return window;
+}
+
+void XSession::click(Window window) const
+{
+    if (desktop_ == Desktop::Bare) // no window manager to activate what is clicked
+        runTool({ "xdotool", "windowfocus", std::to_string(window) });
+    const ScreenRect rect = clientRect(window);
+    // The top right corner: clear of the labels and of a box's button.
+    // Moved there first: some desktops act on a click only where the pointer was seen to go.
+    const std::string x = std::to_string(rect.x + rect.width - 4), y = std::to_string(rect.y + 4);
+    input({ "xdotool", "mousemove", x, std::to_string(rect.y + 8), "sleep", "0.05", "mousemove", x,
+        y, "sleep", "0.05", "click", "1" });
+}
+
+void XSession::type(const std::vector<std::string>& xdotoolArgs) const
+{
+    std::vector<std::string> command { "xdotool" };
+    command.insert(command.end(), xdotoolArgs.begin(), xdotoolArgs.end());
+    input(command);
+}
+
 void XSession::focus(Window window) const
 {
     const auto until = std::chrono::steady_clock::now() + 3s;
     do {
-        runTool({ "xdotool", "windowfocus", "--sync", std::to_string(window) });
-        Window focused = 0;
-        int revert = 0;
-        XGetInputFocus(connection_, &focused, &revert);
-        if (focused == window)
+        if (desktop_ == Desktop::Bare)
+            runTool({ "xdotool", "windowfocus", "--sync", std::to_string(window) });
+        else if (focused() != window)
+            click(window);
+        if (waitUntil([&] { return focused() == window; }, 300ms))
             return;
-        sleepFor(20ms);
     } while (std::chrono::steady_clock::now() < until);
     throw std::runtime_error("the focus never reached the window");
 }
@@ -363,19 +564,43 @@ void XSession::focus(Window window) const
 void XSession::key(Window window, const std::string& keys) const
 {
     focus(window);
-    runTool({ "xdotool", "key", keys });
+    type({ "key", keys });
 }
 
 void XSession::keyDown(Window window, const std::string& key) const
 {
     focus(window);
-    runTool({ "xdotool", "keydown", key });
+    type({ "keydown", key });
 }
 
 void XSession::keyUp(Window window, const std::string& key) const
 {
     focus(window);
-    runTool({ "xdotool", "keyup", key });
+    type({ "keyup", key });
+}
+
+void XSession::destroy(Window window) const
+{
+    XDestroyWindow(connection_, window);
+    XFlush(connection_);
+}
+
+void XSession::requestMaximize(Window window) const
+{
+    XEvent event {};
+    event.xclient.type = ClientMessage;
+    event.xclient.window = window;
+    event.xclient.message_type = XInternAtom(connection_, "_NET_WM_STATE", False);
+    event.xclient.format = 32;
+    event.xclient.data.l[0] = 1; // add
+    event.xclient.data.l[1]
+        = static_cast<long>(XInternAtom(connection_, "_NET_WM_STATE_MAXIMIZED_VERT", False));
+    event.xclient.data.l[2]
+        = static_cast<long>(XInternAtom(connection_, "_NET_WM_STATE_MAXIMIZED_HORZ", False));
+    event.xclient.data.l[3] = 1; // from an application
+    XSendEvent(connection_, DefaultRootWindow(connection_), False,
+        SubstructureRedirectMask | SubstructureNotifyMask, &event);
+    XFlush(connection_);
 }
 
 void XSession::requestClose(Window window) const

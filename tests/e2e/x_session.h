@@ -47,15 +47,23 @@ private:
     std::vector<unsigned> pixels_;
 };
 
-// Xvfb on a free display, the real game on it, and the ways a player reaches it.
+// Where the game runs: a bare X server, a window manager on it, or XWayland under a Wayland
+// compositor. Each starts on an X server of its own.
+enum class Desktop { Bare, Openbox, Mutter, Weston, Kwin, Xfwm4 };
+std::string desktopName(Desktop desktop);
+// The desktops named in a comma-separated list ("bare,openbox,mutter,weston").
+std::vector<Desktop> desktopsNamed(const std::string& list);
+
+// Xvfb on a free display, the desktop on it, the real game, and the ways a player reaches it.
 class XSession {
 public:
-    XSession();
+    explicit XSession(Desktop desktop = Desktop::Bare);
     ~XSession();
     XSession(const XSession&) = delete;
     XSession& operator=(const XSession&) = delete;
 
     const std::string& display() const { return display_; }
+    Desktop desktop() const { return desktop_; }
     // Starts the game binary and waits until both play windows are on screen and painted.
     void startGame();
     pid_t gamePid() const { return game_; }
@@ -72,12 +80,23 @@ public:
     Frame grab(Window window, int x, int y, int width, int height) const;
 
     // Gives the window the keyboard focus, checks it arrived, then types the keys (xdotool).
+    // Under a desktop the player's way is used: a click on a blank spot of the window.
     void focus(Window window) const;
+    // Clicks a blank spot of the window's client area, as a player activates a window.
+    void click(Window window) const;
+    // The window that has the keyboard focus now (0 if none).
+    Window focused() const;
+    // Keys typed into whatever window has the focus, as a player's hands do.
+    void type(const std::vector<std::string>& xdotoolArgs) const;
     void key(Window window, const std::string& keys) const;
     void keyDown(Window window, const std::string& key) const;
     void keyUp(Window window, const std::string& key) const;
     // What the window's close button does: a WM_DELETE_WINDOW message.
     void requestClose(Window window) const;
+    // Another X client destroys the window behind the game's back (`xdotool windowclose`).
+    void destroy(Window window) const;
+    // What a maximize button asks of the desktop: _NET_WM_STATE maximized both ways.
+    void requestMaximize(Window window) const;
     // Waits for the game to exit; its exit status, or nullopt on time-out or a signal.
     std::optional<int> waitForExit(std::chrono::milliseconds timeout = 5s);
     int runTool(const std::vector<std::string>& args) const;
@@ -85,10 +104,19 @@ public:
 private:
     // Mapped top-level windows with their names, bottom to top.
     std::vector<std::pair<Window, std::string>> mappedWindows() const;
-    pid_t spawn(const std::vector<std::string>& args, bool quiet = true) const;
+    pid_t spawn(const std::vector<std::string>& args, bool quiet = true,
+        const std::string& display = {}, const std::vector<std::string>& extraEnv = {}) const;
+    void startDesktop();
+    void startWeston();
+    // xdotool on the display the player's keyboard and mouse are on.
+    int input(std::vector<std::string> args) const;
+    Desktop desktop_;
     pid_t xvfb_ = -1;
+    pid_t desktopProcess_ = -1;
     pid_t game_ = -1;
-    std::string display_;
+    std::string display_; // where the game's windows are
+    std::string inputDisplay_; // where keys and clicks go in: the outer Xvfb under weston
+    std::string runtimeDir_;
     _XDisplay* connection_ = nullptr;
 };
 

@@ -1,0 +1,128 @@
+// SPDX-License-Identifier: MIT
+// Two windows played at once on real desktops: the "Game Over" box of one never takes the
+// keyboard from the other, a held Return starts nothing, and a stretched window keeps its
+// play area.
+#include "game_view.h"
+
+#include <cstdlib>
+
+namespace zorvik::e2e {
+namespace {
+
+std::vector<Desktop> desktopsUnderTest()
+{
+    const char* chosen = std::getenv("ZORVIK_E2E_DESKTOPS");
+    return desktopsNamed(chosen && *chosen ? chosen : ZORVIK_E2E_DEFAULT_DESKTOPS);
+}
+
+INSTANTIATE_TEST_SUITE_P(Desktops, DesktopTest, ::testing::ValuesIn(desktopsUnderTest()),
+    [](const ::testing::TestParamInfo<Desktop>& info) { return desktopName(info.param); });
+
+// The box opens over its own window, above it, where the desktop lets a program say where.
+void expectOverItsWindow(const XSession& x, Window owner, Window box)
+{
+    const ScreenRect window = x.clientRect(owner);
+    const ScreenRect boxRect = x.clientRect(box);
+    if (x.desktop() == Desktop::Weston) {
+        // weston shows an X11 dialog where weston chooses, whatever the program asks; all it
+        // promises is a box on its screen.
+        EXPECT_GE(boxRect.x, 0);
+        EXPECT_GE(boxRect.y, 0);
+        return;
+    }
+    const int centreX = boxRect.x + boxRect.width / 2, centreY = boxRect.y + boxRect.height / 2;
+    EXPECT_TRUE(centreX > window.x && centreX < window.x + window.width && centreY > window.y
+        && centreY < window.y + window.height)
+        << "box centre (" << centreX << ", " << centreY << ") outside its window at (" << window.x
+        << ", " << window.y << ")";
+    const auto order = x.stackingOrder();
+    const auto at = [&](const std::string& name) {
+        return std::find(order.rbegin(), order.rend(), name) - order.rbegin();
+    };
+    EXPECT_LT(at("Zorvik"), at(owner == x.waitForWindow("Zorvik!") ? "Zorvik!" : "Zorvik Again!"))
+        << "the box is above its window";
+}
+
+// The tower's game runs out while the player plays the hopper with Right held: the box waits
+// over the tower, and the hopper keeps the keyboard, its key-up and the next Return. Then the
+// other way round: the hopper's game runs out while the player is at the tower.
+TEST_P(DesktopTest, BoxNeverTakesTheKeyboardFromTheWindowBeingPlayed)
+{
+    x.key(tower, "Return");
+    x.focus(hopper);
+    x.type({ "keydown", "Right" });
+    const Window towerBox = waitForBox(tower, 30s);
+    sleepFor(300ms);
+    EXPECT_EQ(x.focused(), hopper) << "the tower's box took the keyboard";
+    expectOverItsWindow(x, tower, towerBox);
+    x.type({ "keyup", "Right" });
+    const auto zero = label(hopper, hopperScore);
+    x.type({ "key", "Return" });
+    EXPECT_TRUE(waitForChange(hopper, hopperScore, zero)) << "Return went to the hopper";
+    const auto path = ballPath(hopper, 300ms);
+    ASSERT_GE(path.size(), 2u);
+    EXPECT_NEAR(path.front(), path.back(), 3) << "the hopper missed the release of Right";
+    EXPECT_TRUE(x.boxOf(tower)) << "the tower's box waits";
+    answerBox(tower, { "key", "Return" });
+    EXPECT_TRUE(waitForBoxClosed(tower)) << "the player came back to the tower";
+
+    if (!promptShown(hopper, hopperPrompt)) { // the hopper's game from above runs out first
+        waitForBox(hopper, 30s);
+        answerBox(hopper, { "key", "Escape" });
+        ASSERT_TRUE(waitForBoxClosed(hopper));
+    }
+    x.key(hopper, "Return"); // left alone, its ball soon misses the jumping brick
+    x.focus(tower);
+    const Window hopperBox = waitForBox(hopper, 30s);
+    sleepFor(300ms);
+    EXPECT_EQ(x.focused(), tower) << "the hopper's box took the keyboard";
+    expectOverItsWindow(x, hopper, hopperBox);
+    x.type({ "key", "Escape" });
+    sleepFor(300ms);
+    EXPECT_TRUE(x.boxOf(hopper)) << "Escape meant for the tower closed the hopper's box";
+    const auto towerZero = label(tower, towerScore);
+    x.type({ "key", "Return" });
+    EXPECT_TRUE(waitForChange(tower, towerScore, towerZero)) << "Return went to the tower";
+    answerBox(hopper, { "key", "Return" });
+    EXPECT_TRUE(waitForBoxClosed(hopper));
+}
+
+// Return held on the box for 1.5 s closes it, and its repeats start no game.
+TEST_P(DesktopTest, HeldReturnOnTheBoxStartsNoGame)
+{
+    x.key(tower, "Return");
+    waitForBox(tower, 30s);
+    answerBox(tower, { "keydown", "Return", "sleep", "1.5", "keyup", "Return" });
+    ASSERT_TRUE(waitForBoxClosed(tower));
+    sleepFor(100ms);
+    EXPECT_TRUE(promptShown(tower, towerPrompt)) << "a game started";
+    EXPECT_EQ(countChanges(tower, towerScore, 300ms), 0);
+    // A fresh Return still starts one.
+    x.key(tower, "Return");
+    EXPECT_TRUE(waitUntil([&] { return !promptShown(tower, towerPrompt); }, 2s));
+}
+
+// Asked to maximize, the tower keeps its play area: the ball falls out at the layout's
+// bottom edge, not at a stretched window's.
+TEST_P(DesktopTest, MaximizeKeepsThePlayArea)
+{
+    x.requestMaximize(tower);
+    sleepFor(500ms);
+    const ScreenRect client = x.clientRect(tower);
+    EXPECT_GE(client.width, 414);
+    EXPECT_GE(client.height, 548);
+    x.key(tower, "Return");
+    double lowest = 0;
+    waitUntil(
+        [&] {
+            if (const auto ball = x.grab(tower).ballCentre())
+                lowest = std::max(lowest, ball->second);
+            return x.boxOf(tower).has_value();
+        },
+        30s, 1ms);
+    ASSERT_TRUE(x.boxOf(tower));
+    EXPECT_LT(lowest, 548 + 21) << "the game ended below the play area's bottom edge";
+}
+
+} // namespace
+} // namespace zorvik::e2e
