@@ -55,12 +55,12 @@ format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(PACKAGE_DIR)
 
 # --- Benchmarks and packaging --------------------------------------------------------------
 # `make bench` prints every figure: the rules benchmarks (time and heap allocations per call),
 # the real game's tick cadence (idle, then with the other core busy) and the comparison with
-# the floor program (start-up, memory, CPU). `make package` builds the .deb in $(BUILD_DIR).
+# the floor program (start-up, memory, CPU). `make package` builds the .deb in $(PACKAGE_DIR).
 .PHONY: bench package
 
 BENCH_TARGETS = zorvik rules_bench tick_cadence floor map_watch
@@ -77,7 +77,11 @@ bench: deps-test
 	python3 bench/compare_floor.py --game $(BUILD_DIR)/zorvik --floor $(BUILD_DIR)/bench/floor \
 		--map-watch $(BUILD_DIR)/bench/map_watch
 
+# The package is built in a tree of its own, with the distribution's hardening flags
+# (dpkg-buildflags, all hardening features on; the preprocessor flags go with the C++ ones).
+PACKAGE_DIR ?= build-deb
 package: deps-test
-	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS) >/dev/null
-	cmake --build $(BUILD_DIR) -j $(JOBS) --target zorvik
-	cd $(BUILD_DIR) && cpack
+	export DEB_BUILD_MAINT_OPTIONS=hardening=+all && eval "$$(dpkg-buildflags --export=sh)" && \
+		CXXFLAGS="$$CPPFLAGS $$CXXFLAGS" cmake -S . -B $(PACKAGE_DIR) -DZORVIK_TESTS=OFF $(CMAKE_FLAGS) >/dev/null
+	cmake --build $(PACKAGE_DIR) -j $(JOBS) --target zorvik zorvik_data
+	cd $(PACKAGE_DIR) && cpack
