@@ -31,10 +31,13 @@ deb=${debs[0]}
 # Files only: dpkg makes the folders as it goes.
 expected=$(sort <<END
 ./usr/games/zorvik
-./usr/share/applications/zorvik.desktop
+./usr/share/applications/$app_id.desktop
 ./usr/share/doc/zorvik/changelog.gz
 ./usr/share/doc/zorvik/copyright
-./usr/share/icons/hicolor/scalable/apps/zorvik.svg
+$(for size in 16 22 24 32 48 64 128 256; do
+    echo "./usr/share/icons/hicolor/${size}x$size/apps/$app_id.png"
+done)
+./usr/share/icons/hicolor/scalable/apps/$app_id.svg
 ./usr/share/man/man6/zorvik.6.gz
 ./usr/share/metainfo/$app_id.metainfo.xml
 END
@@ -63,12 +66,12 @@ done
 
 root=$scratch/root
 dpkg-deb -x "$deb" "$root"
-desktop-file-validate "$root/usr/share/applications/zorvik.desktop" \
+desktop-file-validate "$root/usr/share/applications/$app_id.desktop" \
     || fail "the packaged desktop entry is not valid"
 appstreamcli validate-tree --no-net --pedantic "$root" \
     || fail "AppStream does not accept the packaged tree"
 # What the menu shows and starts must be in the package, which neither validator checks.
-entry=$root/usr/share/applications/zorvik.desktop
+entry=$root/usr/share/applications/$app_id.desktop
 icon=$(sed -n 's/^Icon=//p' "$entry")
 compgen -G "$root/usr/share/icons/hicolor/*/apps/$icon.*" >/dev/null \
     || fail "the desktop entry's icon '$icon' is not in the package"

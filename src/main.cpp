@@ -4,6 +4,7 @@
 #include "forms/form1.h"
 #include "host/command_line.h"
 #include "host/display_check.h"
+#include "host/game_icon.h"
 #include "host/host_window.h"
 #include "host/quit_on_signal.h"
 
@@ -27,6 +28,7 @@ int main(int argc, char* argv[])
     QApplication app(commandLine.qtArgc(), commandLine.qtArgv());
     QApplication::setApplicationName(QStringLiteral("zorvik"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.zorvik.zorvik"));
+    QApplication::setWindowIcon(zorvik::gameIcon());
     zorvik::QuitOnSignal quitOnSignal;
 
     // The tower is the start-up window; its load handler opens the hopper first.

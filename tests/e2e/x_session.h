@@ -76,6 +76,8 @@ public:
     void key(Window window, const std::string& keys) const;
     void keyDown(Window window, const std::string& key) const;
     void keyUp(Window window, const std::string& key) const;
+    // Widths of the icons the window offers the desktop (_NET_WM_ICON), in pixels.
+    std::vector<int> iconSizes(Window window) const;
     // What the window's close button does: a WM_DELETE_WINDOW message.
     void requestClose(Window window) const;
     // Waits for the game to exit; its exit status, or nullopt on time-out or a signal.
