@@ -41,10 +41,10 @@ constexpr QtOption qtOptions[] = {
     { "widgetcount", nullptr },
 };
 
-const char* description
-    = R"(Zorvik, a keyboard-driven arcade game in two windows: the tower ("Zorvik!"),
-where the ball climbs platforms that scroll down, and the hopper ("Zorvik Again!"),
-where one platform jumps away each time the ball lands on it.
+const char* description = R"(Zorvik, a keyboard-driven arcade game in two windows: the tower
+("Zorvik!"), where the ball climbs platforms that scroll down, and the hopper
+("Zorvik Again!"), where one platform jumps away each time the ball lands on
+it.
 
 Keys, in either window (each plays on its own and keeps its own high score):
   Return                 start a game (keypad Enter too)
@@ -64,9 +64,9 @@ Qt's standard options are accepted too, among them:
   -reverse               right-to-left layout
 
 Environment:
-  QT_QPA_PLATFORM        Qt platform when -platform is not given; by default xcb
-                         (X11, or XWayland on a Wayland desktop), so that the
-                         windows can sit at their fixed places
+  QT_QPA_PLATFORM        Qt platform when -platform is not given; by default
+                         xcb (X11, or XWayland on a Wayland desktop), so that
+                         the windows can sit at their fixed places
   DISPLAY                X server for the xcb platform
   WAYLAND_DISPLAY, XDG_RUNTIME_DIR
                          Wayland compositor for the wayland platform
