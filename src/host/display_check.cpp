@@ -47,7 +47,7 @@ QStringList installedPlatforms(const QStringList& folders)
     for (const QString& folder : folders) {
         const QDir dir(folder);
         for (const QString& file : dir.entryList({ QStringLiteral("*.so") }, QDir::Files)) {
-            const QJsonObject data = QPluginLoader(dir.filePath(file)).metaData();
+            const QJsonObject data = QPluginLoader(dir.absoluteFilePath(file)).metaData();
             if (!data.value(QStringLiteral("IID")).toString().contains(QStringLiteral("QPA.")))
                 continue;
             const QJsonArray keys = data.value(QStringLiteral("MetaData"))
