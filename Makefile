@@ -14,12 +14,15 @@ FUZZ_BUILD = (test -f $(FUZZ_DIR)/CMakeCache.txt || CC=clang CXX=clang++ cmake -
 	-DZORVIK_WITH_QT=OFF -DZORVIK_TESTS=OFF -DZORVIK_FUZZ=ON) && \
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target zorvik_fuzz
 
-.PHONY: run test build deps configure clean format fuzz
+.PHONY: run test build deps deps-play deps-test configure clean format fuzz
 
-run: deps build
+run: build
 	./$(BUILD_DIR)/zorvik
 
-test: deps configure
+# Configured again each time, so a tree first configured without the test packages gains its
+# tests once they are installed.
+test: deps-test
+	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS) >/dev/null
 	cmake --build $(BUILD_DIR) -j $(JOBS)
 	cd $(BUILD_DIR) && ctest --output-on-failure -j $(JOBS)
 	@test -f $(SANITIZE_DIR)/CMakeCache.txt || \
@@ -30,35 +33,40 @@ test: deps configure
 	rm -rf $(FUZZ_DIR)/test-run
 	fuzz/run.sh $(FUZZ_DIR)/fuzz/zorvik_fuzz $(FUZZ_TEST_SECONDS) $(FUZZ_DIR)/test-run
 
-fuzz: deps
+fuzz: deps-test
 	$(FUZZ_BUILD)
 	fuzz/run.sh $(FUZZ_DIR)/fuzz/zorvik_fuzz $(FUZZ_SECONDS) fuzz-corpus-work
 
-build: configure
+build: deps-play configure
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target zorvik
 
-deps:
-	@scripts/install-deps.sh
+# Playing needs the packages of scripts/packages-play.txt; the tests, benchmarks and package
+# checks add those of scripts/packages-test.txt.
+deps: deps-test
+deps-play:
+	@scripts/install-deps.sh play
+deps-test:
+	@scripts/install-deps.sh play test
 
-configure:
+configure: deps-play
 	@test -f $(BUILD_DIR)/CMakeCache.txt || cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS)
 
 format:
 	git ls-files '*.cpp' '*.h' | xargs clang-format -i
 
 clean:
-	rm -rf $(BUILD_DIR)
+	rm -rf $(BUILD_DIR) $(PACKAGE_DIR)
 
 # --- Benchmarks and packaging --------------------------------------------------------------
 # `make bench` prints every figure: the rules benchmarks (time and heap allocations per call),
 # the real game's tick cadence (idle, then with the other core busy) and the comparison with
-# the floor program (start-up, memory, CPU). `make package` builds the .deb in $(BUILD_DIR).
+# the floor program (start-up, memory, CPU). `make package` builds the .deb in $(PACKAGE_DIR).
 .PHONY: bench package
 
 BENCH_TARGETS = zorvik rules_bench tick_cadence floor map_watch
 BENCH_REPETITIONS ?= 5
 
-bench: deps
+bench: deps-test
 	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS) >/dev/null
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target $(BENCH_TARGETS)
 	@# Only the medians of the repetitions: single runs are noisy on a shared machine.
@@ -69,7 +77,11 @@ bench: deps
 	python3 bench/compare_floor.py --game $(BUILD_DIR)/zorvik --floor $(BUILD_DIR)/bench/floor \
 		--map-watch $(BUILD_DIR)/bench/map_watch
 
-package: deps
-	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS) >/dev/null
-	cmake --build $(BUILD_DIR) -j $(JOBS) --target zorvik
-	cd $(BUILD_DIR) && cpack
+# The package is built in a tree of its own, with the distribution's hardening flags
+# (dpkg-buildflags, all hardening features on; the preprocessor flags go with the C++ ones).
+PACKAGE_DIR ?= build-deb
+package: deps-test
+	export DEB_BUILD_MAINT_OPTIONS=hardening=+all && eval "$$(dpkg-buildflags --export=sh)" && \
+		CXXFLAGS="$$CPPFLAGS $$CXXFLAGS" cmake -S . -B $(PACKAGE_DIR) -DZORVIK_TESTS=OFF $(CMAKE_FLAGS) >/dev/null
+	cmake --build $(PACKAGE_DIR) -j $(JOBS) --target zorvik zorvik_data
+	cd $(PACKAGE_DIR) && cpack

@@ -3,7 +3,8 @@
 # Builds the Debian package of a built tree in a scratch folder and checks what apt would get:
 # exactly the game's files in their places, the control fields apt needs (Depends read off the
 # binary), and an unpacked tree whose desktop entry, icon and metainfo agree with each other and
-# whose binary loads all its libraries.
+# whose binary loads all its libraries; and what lintian, the reviewer a Debian sponsor runs
+# first, says of it: no error and no warning (its informational and pedantic notes are shown).
 #
 #   check_deb.sh CPACK_CONFIG SCRATCH_DIR APP_ID
 set -euo pipefail
@@ -29,10 +30,15 @@ deb=${debs[0]}
 
 # Files only: dpkg makes the folders as it goes.
 expected=$(sort <<END
-./usr/bin/zorvik
-./usr/share/applications/zorvik.desktop
+./usr/games/zorvik
+./usr/share/applications/$app_id.desktop
+./usr/share/doc/zorvik/changelog.gz
 ./usr/share/doc/zorvik/copyright
-./usr/share/icons/hicolor/scalable/apps/zorvik.svg
+$(for size in 16 22 24 32 48 64 128 256; do
+    echo "./usr/share/icons/hicolor/${size}x$size/apps/$app_id.png"
+done)
+./usr/share/icons/hicolor/scalable/apps/$app_id.svg
+./usr/share/man/man6/zorvik.6.gz
 ./usr/share/metainfo/$app_id.metainfo.xml
 END
 )
@@ -40,8 +46,8 @@ listing=$(dpkg-deb -c "$deb")
 packaged=$(awk '$1 !~ /^d/ { print $6 }' <<<"$listing" | sort)
 diff <(echo "$expected") <(echo "$packaged") \
     || fail "the package's files are not the game's (< missing, > unexpected)"
-[[ $(awk '$6 == "./usr/bin/zorvik" { print $1 }' <<<"$listing") == -rwxr-xr-x ]] \
-    || fail "usr/bin/zorvik is not an executable file"
+[[ $(awk '$6 == "./usr/games/zorvik" { print $1 }' <<<"$listing") == -rwxr-xr-x ]] \
+    || fail "usr/games/zorvik is not an executable file"
 
 field() {
     dpkg-deb -f "$deb" "$1"
@@ -60,22 +66,31 @@ done
 
 root=$scratch/root
 dpkg-deb -x "$deb" "$root"
-desktop-file-validate "$root/usr/share/applications/zorvik.desktop" \
+desktop-file-validate "$root/usr/share/applications/$app_id.desktop" \
     || fail "the packaged desktop entry is not valid"
 appstreamcli validate-tree --no-net --pedantic "$root" \
     || fail "AppStream does not accept the packaged tree"
 # What the menu shows and starts must be in the package, which neither validator checks.
-entry=$root/usr/share/applications/zorvik.desktop
+entry=$root/usr/share/applications/$app_id.desktop
 icon=$(sed -n 's/^Icon=//p' "$entry")
 compgen -G "$root/usr/share/icons/hicolor/*/apps/$icon.*" >/dev/null \
     || fail "the desktop entry's icon '$icon' is not in the package"
 command=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
-[[ -x $root/usr/bin/$command ]] || fail "the desktop entry starts '$command', not in usr/bin"
+[[ -x $root/usr/games/$command ]] || fail "the desktop entry starts '$command', not in usr/games"
 
 # With no display the game says so and exits 1; a missing library would end it with 127.
 status=0
-message=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/bin/zorvik" 2>&1) \
+message=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/games/zorvik" 2>&1) \
     || status=$?
 [[ $status -eq 1 && $message == *"no display"* ]] \
     || fail "the packaged binary did not start (status $status): $message"
+[[ $("$root/usr/games/zorvik" --version) == "zorvik $(field Version)" ]] \
+    || fail "the packaged binary's version is not the package's $(field Version)"
+
+# Lintian unpacks the package itself; root is only warned about.
+lintian -EvIL +pedantic --color never "$deb" >"$scratch/lintian.log" 2>&1 || true
+cat "$scratch/lintian.log"
+if grep -E '^[EW]: ' "$scratch/lintian.log" >/dev/null; then
+    fail "lintian reports errors or warnings"
+fi
 echo "check_deb: $(basename "$deb") holds the game; Depends: $depends"

@@ -2,7 +2,9 @@
 // Zorvik: two play windows side by side, the tower and the hopper.
 
 #include "forms/form1.h"
+#include "host/command_line.h"
 #include "host/display_check.h"
+#include "host/game_icon.h"
 #include "host/host_window.h"
 #include "host/lost_window_watch.h"
 #include "host/quit_on_signal.h"
@@ -10,17 +12,24 @@
 #include <QApplication>
 #include <QPointer>
 #include <cstdio>
+#include <cstdlib>
 
 int main(int argc, char* argv[])
 {
-    zorvik::preferX11Platform();
-    if (const std::string problem = zorvik::displayProblem(); !problem.empty()) {
-        std::fprintf(stderr, "%s\n", problem.c_str());
+    zorvik::CommandLine commandLine(argc, argv);
+    if (const auto status = commandLine.exitStatus())
+        return *status;
+    const zorvik::PlatformChoice choice = zorvik::choosePlatform(
+        { commandLine.platform(), commandLine.display(), commandLine.platformPluginPath() });
+    if (!choice.problem.empty()) {
+        std::fprintf(stderr, "%s\n", choice.problem.c_str());
         return 1;
     }
-    QApplication app(argc, argv);
+    setenv("QT_QPA_PLATFORM", choice.platform.c_str(), 1);
+    QApplication app(commandLine.qtArgc(), commandLine.qtArgv());
     QApplication::setApplicationName(QStringLiteral("zorvik"));
-    QApplication::setDesktopFileName(QStringLiteral("zorvik"));
+    QApplication::setDesktopFileName(QStringLiteral("io.github.zorvik.zorvik"));
+    QApplication::setWindowIcon(zorvik::gameIcon());
     zorvik::QuitOnSignal quitOnSignal;
     const zorvik::LostWindowWatch lostWindows;
 

@@ -24,8 +24,9 @@ ScreenRect placeUnder(Desktop desktop, ScreenRect asked)
     }
 }
 
-// Both windows open at their fixed places, the hopper first, showing their prompts, zero
-// scores, and the ball and platforms at their load places.
+// Both windows open at their fixed places, the hopper first, with the game's icon at small
+// and large sizes, showing their prompts, zero scores, and the ball and platforms at their
+// load places.
 TEST_P(DesktopTest, StartupShowsBothWindowsAtTheirPlaces)
 {
     const auto expectAt = [&](Window window, ScreenRect asked) {
@@ -44,6 +45,12 @@ TEST_P(DesktopTest, StartupShowsBothWindowsAtTheirPlaces)
         return std::find(order.begin(), order.end(), name) - order.begin();
     };
     EXPECT_LT(at("Zorvik Again!"), at("Zorvik!")) << "the hopper is shown before the tower";
+
+    for (const Window window : { tower, hopper }) {
+        const std::vector<int> icons = x.iconSizes(window);
+        EXPECT_TRUE(std::count(icons.begin(), icons.end(), 16)) << "no 16-px icon";
+        EXPECT_TRUE(std::count(icons.begin(), icons.end(), 48)) << "no 48-px icon";
+    }
 
     EXPECT_TRUE(promptShown(tower, towerPrompt));
     EXPECT_TRUE(promptShown(hopper, hopperPrompt));

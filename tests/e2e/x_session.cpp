@@ -617,6 +617,32 @@ void XSession::requestClose(Window window) const
     XFlush(connection_);
 }
 
+std::vector<int> XSession::iconSizes(Window window) const
+{
+    // _NET_WM_ICON holds width, height and the pixels of each icon in turn, as 32-bit items.
+    const Atom netWmIcon = XInternAtom(connection_, "_NET_WM_ICON", False);
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    std::vector<int> sizes;
+    if (XGetWindowProperty(connection_, window, netWmIcon, 0, 1 << 24, False, XA_CARDINAL, &type,
+            &format, &count, &after, &data)
+            != Success
+        || !data)
+        return sizes;
+    const auto* items = reinterpret_cast<const long*>(data);
+    for (unsigned long i = 0; i + 1 < count;) {
+        const long width = items[i], height = items[i + 1];
+        if (width <= 0 || height <= 0)
+            break;
+        sizes.push_back(static_cast<int>(width));
+        i += 2 + static_cast<unsigned long>(width * height);
+    }
+    XFree(data);
+    return sizes;
+}
+
 std::optional<int> XSession::waitForExit(std::chrono::milliseconds timeout)
 {
     const auto status = reap(game_, timeout);

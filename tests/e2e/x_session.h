@@ -91,6 +91,8 @@ public:
     void key(Window window, const std::string& keys) const;
     void keyDown(Window window, const std::string& key) const;
     void keyUp(Window window, const std::string& key) const;
+    // Widths of the icons the window offers the desktop (_NET_WM_ICON), in pixels.
+    std::vector<int> iconSizes(Window window) const;
     // What the window's close button does: a WM_DELETE_WINDOW message.
     void requestClose(Window window) const;
     // Another X client destroys the window behind the game's back (`xdotool windowclose`).

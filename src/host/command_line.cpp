@@ -1,0 +1,174 @@
+// SPDX-License-Identifier: MIT
+#include "host/command_line.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <cstdio>
+#include <string_view>
+
+namespace zorvik {
+
+namespace {
+
+// Qt's own options, taken by the application object (QGuiApplication, QApplication and the X11
+// platform). Accepted here so they are not unknown; -platform and -display are also read.
+struct QtOption {
+    const char* name;
+    const char* valueName; // nullptr for a flag
+};
+constexpr QtOption qtOptions[] = {
+    { "platform", "name" },
+    { "platformpluginpath", "path" },
+    { "platformtheme", "name" },
+    { "plugin", "plugin" },
+    { "display", "display" },
+    { "geometry", "geometry" },
+    { "qwindowgeometry", "geometry" },
+    { "title", "title" },
+    { "qwindowtitle", "title" },
+    { "icon", "icon" },
+    { "qwindowicon", "icon" },
+    { "name", "name" },
+    { "visual", "id" },
+    { "style", "style" },
+    { "stylesheet", "file" },
+    { "session", "session" },
+    { "qmljsdebugger", "port" },
+    { "reverse", nullptr },
+    { "sync", nullptr },
+    { "nograb", nullptr },
+    { "dograb", nullptr },
+    { "widgetcount", nullptr },
+};
+
+const char* description = R"(Zorvik, a keyboard-driven arcade game in two windows: the tower
+("Zorvik!"), where the ball climbs platforms that scroll down, and the hopper
+("Zorvik Again!"), where one platform jumps away each time the ball lands on
+it.
+
+Keys, in either window (each plays on its own and keeps its own high score):
+  Return                 start a game (keypad Enter too)
+  Left, Right            steer the ball; let go to stop it sideways
+  Up                     leap, also in mid-air
+  Return, Space, Escape  dismiss the "Game Over" box
+
+Closing a window ends its game and leaves the other one playing. The program
+ends when both windows are closed, or with Ctrl+C in its terminal.)";
+
+const char* moreHelp = R"(
+Qt's standard options are accepted too, among them:
+  -platform NAME         Qt platform to use (xcb, wayland, offscreen, ...)
+  -display DISPLAY       X server to open the windows on (xcb only)
+  -geometry WxH+X+Y      size and place of the first window
+  -style NAME            widget style
+  -reverse               right-to-left layout
+
+Environment:
+  QT_QPA_PLATFORM        Qt platform when -platform is not given; by default
+                         xcb (X11, or XWayland on a Wayland desktop), so that
+                         the windows can sit at their fixed places
+  DISPLAY                X server for the xcb platform
+  WAYLAND_DISPLAY, XDG_RUNTIME_DIR
+                         Wayland compositor for the wayland platform
+  QT_SCALE_FACTOR        scales the windows, e.g. 2 on a dense screen
+  QT_PLUGIN_PATH         further folders to look for Qt plugins in
+
+Exit status:
+  0  both windows were closed, the program was ended by SIGINT or SIGTERM,
+     or --help or --version printed
+  1  no display, or the Qt platform cannot start
+  2  wrong command line
+)";
+
+std::string local8Bit(const QString& text)
+{
+    return text.toLocal8Bit().toStdString();
+}
+
+} // namespace
+
+CommandLine::CommandLine(int argc, char* argv[])
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const std::string program = argc > 0 ? argv[0] : "zorvik";
+
+    // A core application, which needs no display, only for as long as the parser needs one.
+    int coreArgc = 1;
+    char* coreArgv[] = { argv[0], nullptr };
+    QCoreApplication core(coreArgc, coreArgv);
+
+    QCommandLineParser parser;
+    // As in X11 programs and Qt's own options, one dash may start a long option: -platform.
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    parser.setApplicationDescription(QString::fromUtf8(description));
+    const QCommandLineOption help = parser.addHelpOption();
+    const QCommandLineOption version = parser.addVersionOption();
+    std::vector<QCommandLineOption> qt;
+    for (const QtOption& option : qtOptions) {
+        qt.emplace_back(QString::fromLatin1(option.name));
+        if (option.valueName)
+            qt.back().setValueName(QString::fromLatin1(option.valueName));
+        qt.back().setFlags(QCommandLineOption::HiddenFromHelp);
+        parser.addOption(qt.back());
+    }
+
+    const auto fail = [&](const QString& problem) {
+        std::fprintf(stderr, "zorvik: %s Try '%s --help' for more information.\n",
+            local8Bit(problem).c_str(), program.c_str());
+        exitStatus_ = 2;
+    };
+    if (!parser.parse(arguments)) {
+        fail(parser.errorText());
+        return;
+    }
+    if (!parser.positionalArguments().isEmpty()) {
+        fail(QStringLiteral("Unexpected argument '%1'.")
+                 .arg(parser.positionalArguments().constFirst()));
+        return;
+    }
+    // Qt's parser also offers --help-all, meant to add Qt's options: they are in the help already.
+    if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        std::printf("%s%s", local8Bit(parser.helpText()).c_str(), moreHelp);
+        exitStatus_ = 0;
+        return;
+    }
+    if (parser.isSet(version)) {
+        std::printf("zorvik %s\n", ZORVIK_VERSION);
+        exitStatus_ = 0;
+        return;
+    }
+
+    const auto last = [&](const char* name) -> std::optional<std::string> {
+        const QStringList values = parser.values(QString::fromLatin1(name));
+        if (values.isEmpty())
+            return std::nullopt;
+        return local8Bit(values.constLast());
+    };
+    platform_ = last("platform");
+    display_ = last("display");
+    platformPluginPath_ = last("platformpluginpath");
+
+    // Qt reads its options as "-name value" only; "-name=value" is passed on in that form.
+    qtArguments_.push_back(program);
+    for (std::size_t i = 0; i < qt.size(); ++i) {
+        const QtOption& option = qtOptions[i];
+        if (!parser.isSet(qt[i]) || std::string_view(option.name) == "platform")
+            continue;
+        if (!option.valueName) {
+            qtArguments_.push_back(std::string("-") + option.name);
+            continue;
+        }
+        for (const QString& value : parser.values(qt[i])) {
+            qtArguments_.push_back(std::string("-") + option.name);
+            qtArguments_.push_back(local8Bit(value));
+        }
+    }
+    for (std::string& argument : qtArguments_)
+        qtArgv_.push_back(argument.data());
+    qtArgc_ = static_cast<int>(qtArgv_.size());
+    qtArgv_.push_back(nullptr);
+}
+
+} // namespace zorvik

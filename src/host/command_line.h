@@ -1,0 +1,40 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace zorvik {
+
+// The program's command line, read before anything needs a display: --help and --version print
+// and end the program, a wrong argument ends it with one line and a hint, and Qt's standard
+// options (-platform, -display, -geometry, ...) are kept for the application object.
+class CommandLine {
+public:
+    CommandLine(int argc, char* argv[]);
+
+    // Set when the program must end here: 0 after --help or --version, 2 after a wrong argument.
+    std::optional<int> exitStatus() const { return exitStatus_; }
+    // The platform and display asked for on the command line, if any.
+    std::optional<std::string> platform() const { return platform_; }
+    std::optional<std::string> display() const { return display_; }
+    std::optional<std::string> platformPluginPath() const { return platformPluginPath_; }
+
+    // Arguments for the application object: the program name and Qt's options but -platform,
+    // which reaches Qt through QT_QPA_PLATFORM once the platform has been checked. The array
+    // lives as long as this object, as Qt requires.
+    int& qtArgc() { return qtArgc_; }
+    char** qtArgv() { return qtArgv_.data(); }
+
+private:
+    std::optional<int> exitStatus_;
+    std::optional<std::string> platform_;
+    std::optional<std::string> display_;
+    std::optional<std::string> platformPluginPath_;
+    std::vector<std::string> qtArguments_;
+    std::vector<char*> qtArgv_;
+    int qtArgc_ = 0;
+};
+
+} // namespace zorvik
