@@ -14,7 +14,7 @@ FUZZ_BUILD = (test -f $(FUZZ_DIR)/CMakeCache.txt || CC=clang CXX=clang++ cmake -
 	-DZORVIK_WITH_QT=OFF -DZORVIK_TESTS=OFF -DZORVIK_FUZZ=ON) && \
 	cmake --build $(FUZZ_DIR) -j $(JOBS) --target zorvik_fuzz
 
-.PHONY: run test build deps deps-play deps-test configure clean format fuzz
+.PHONY: run test test-desktops build deps deps-play deps-test configure clean format fuzz
 
 run: build
 	./$(BUILD_DIR)/zorvik
@@ -32,6 +32,15 @@ test: deps-test
 	$(FUZZ_BUILD)
 	rm -rf $(FUZZ_DIR)/test-run
 	fuzz/run.sh $(FUZZ_DIR)/fuzz/zorvik_fuzz $(FUZZ_TEST_SECONDS) $(FUZZ_DIR)/test-run
+
+# The focus, box and closing scenarios under kwin_x11 and xfwm4, beyond the desktops of
+# `make test`; DESKTOPS names others (bare, openbox, mutter, weston, kwin, xfwm4).
+DESKTOPS ?= kwin,xfwm4
+test-desktops: deps-test
+	@scripts/install-deps.sh desktops
+	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS) >/dev/null
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target e2e_tests
+	ZORVIK_E2E_DESKTOPS=$(DESKTOPS) $(BUILD_DIR)/tests/e2e/e2e_tests --gtest_filter='Desktops/*'
 
 fuzz: deps-test
 	$(FUZZ_BUILD)

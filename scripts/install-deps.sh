@@ -4,6 +4,7 @@
 #
 #   install-deps.sh play        # building and playing (packages-play.txt)
 #   install-deps.sh play test   # and what the tests, benchmarks and package checks add
+#   install-deps.sh desktops    # the extra desktops of `make test-desktops`
 #
 # Does nothing when all are there; uses sudo when not run as root. When another program holds
 # the package manager's lock, waits for it (up to ZORVIK_APT_LOCK_WAIT seconds, 300 by default).
