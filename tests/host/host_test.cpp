@@ -7,6 +7,7 @@
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -125,6 +126,31 @@ TEST_F(HostTest, LabelsShowWholeTextInLayoutFonts)
     ASSERT_TRUE(score);
     EXPECT_LE(QFontMetrics(score->font()).horizontalAdvance(score->text()), score->width());
     EXPECT_NEAR(score->geometry().center().x(), (720 + 975 / 2) / 15.0, 1.0);
+}
+
+// Shapes are black on a light palette; on a dark one, where black would all but vanish, they
+// take the palette's text colour, or white where that would not stand out either.
+TEST_F(HostTest, ShapesStandOutOnAnyPalette)
+{
+    const struct {
+        QColor background, text, shapes;
+    } palettes[] = {
+        { QColor(0xef, 0xef, 0xef), QColor(0x2e, 0x34, 0x36), Qt::black },
+        { QColor(0x32, 0x32, 0x32), QColor(0xee, 0xee, 0xee), QColor(0xee, 0xee, 0xee) },
+        { QColor(0x32, 0x32, 0x32), QColor(0x50, 0x50, 0x50), Qt::white },
+        { QColor(0x80, 0x80, 0x80), Qt::white, Qt::black },
+    };
+    auto* ball = dynamic_cast<ShapeWidget*>(tower->children().last());
+    ASSERT_TRUE(ball);
+    for (const auto& [background, text, shapes] : palettes) {
+        SCOPED_TRACE(background.name().toStdString() + " " + text.name().toStdString());
+        QPalette palette = tower->palette();
+        palette.setColor(QPalette::Window, background);
+        palette.setColor(QPalette::WindowText, text);
+        tower->setPalette(palette);
+        const QImage image = ball->grab().toImage();
+        EXPECT_EQ(image.pixelColor(image.rect().center()).name(), shapes.name());
+    }
 }
 
 // Key presses reach the form with their key codes; Return starts the tick.
