@@ -3,6 +3,7 @@
 
 #include "forms/form2.h"
 #include "host/key_map.h"
+#include "host/label_layout.h"
 #include "host/shape_widget.h"
 #include "host/tick_timer.h"
 #include "host/twips.h"
@@ -14,6 +15,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QTimer>
+#include <cmath>
 
 namespace zorvik {
 
@@ -38,20 +40,17 @@ int shiftState(Qt::KeyboardModifiers modifiers)
         | (modifiers & Qt::AltModifier ? 4 : 0);
 }
 
-// A label's box from the layout, grown about its centre where the desktop's font is too
-// wide or tall for it, so no label ever cuts its text.
-QRect labelGeometry(const Control& control, const QFont& font)
+QRect layoutBox(const Control& control)
 {
-    QRect box = toPixels(control.Left, control.Top, control.Width, control.Height).toRect();
-    const QFontMetrics metrics(font);
-    const int extraWidth
-        = metrics.horizontalAdvance(QString::fromStdString(control.Caption)) - box.width();
-    if (extraWidth > 0)
-        box.adjust(-(extraWidth + 1) / 2, 0, extraWidth / 2, 0);
-    const int extraHeight = metrics.height() - box.height();
-    if (extraHeight > 0)
-        box.adjust(0, -(extraHeight + 1) / 2, 0, extraHeight / 2);
-    return box;
+    return toPixels(control.Left, control.Top, control.Width, control.Height).toRect();
+}
+
+// The whole pixels the label's text covers, fractions of a pixel rounded up.
+QSize textSize(const QLabel& label)
+{
+    const QFontMetricsF metrics(label.font());
+    return { static_cast<int>(std::ceil(metrics.horizontalAdvance(label.text()))),
+        static_cast<int>(std::ceil(metrics.height())) };
 }
 
 } // namespace
@@ -99,8 +98,7 @@ void HostWindow::buildControls()
             view.label->setAccessibleName(QString::fromStdString(control.name));
             // The layout's box for now; fitting the text needs the fonts, which load only
             // once the windows are on screen (see fitLabels).
-            view.label->setGeometry(
-                toPixels(control.Left, control.Top, control.Width, control.Height).toRect());
+            view.label->setGeometry(layoutBox(control));
         } else {
             view.shape = new ShapeWidget(control.kind, this);
         }
@@ -119,9 +117,15 @@ void HostWindow::loadAndShow()
 void HostWindow::fitLabels()
 {
     labelsFitted_ = true;
+    std::vector<LabelFit> labels;
     for (const ControlView& view : views_)
         if (view.label)
-            view.label->setGeometry(labelGeometry(*view.control, view.label->font()));
+            labels.push_back({ layoutBox(*view.control), textSize(*view.label) });
+    const std::vector<QRect> boxes = zorvik::fitLabels(labels, size());
+    auto box = boxes.begin();
+    for (const ControlView& view : views_)
+        if (view.label)
+            view.label->setGeometry(*box++);
 }
 
 bool HostWindow::ticking() const
@@ -196,8 +200,12 @@ void HostWindow::syncLabel(ControlView& view)
     if (view.shownCaption != control.Caption) {
         view.shownCaption = control.Caption;
         label.setText(QString::fromStdString(control.Caption));
-        if (labelsFitted_)
-            label.setGeometry(labelGeometry(control, label.font()));
+        // The row moves only for a text that outgrows its label, or narrows in a grown one.
+        const int width = textSize(label).width();
+        if (labelsFitted_
+            && (width > label.width()
+                || (width < label.width() && label.width() > layoutBox(control).width())))
+            fitLabels();
     }
     if (label.isVisibleTo(this) != control.Visible)
         label.setVisible(control.Visible);

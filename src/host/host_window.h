@@ -61,7 +61,8 @@ private:
     // Brings every widget and the tick timer in line with the form after an event.
     void syncFromForm();
     void syncLabel(ControlView& view);
-    // Grows each label about its centre where the desktop's font is too wide for its box.
+    // Grows the labels where the desktop's font is too wide for their boxes (see fitLabels in
+    // label_layout.h).
     void fitLabels();
 
     std::unique_ptr<PlayWindow> form_;
