@@ -2,6 +2,7 @@
 #include "host/host_window.h"
 
 #include "forms/form2.h"
+#include "host/accessibility.h"
 #include "host/key_map.h"
 #include "host/label_layout.h"
 #include "host/shape_widget.h"
@@ -59,6 +60,7 @@ HostWindow::HostWindow(const FormFactory& makeForm)
     : form_(makeForm(*this))
     , timer_(new TickTimer(this))
 {
+    installAccessibility();
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose);
     setFocusPolicy(Qt::StrongFocus);
@@ -95,7 +97,8 @@ void HostWindow::buildControls()
             view.label->setFont(layoutFont(control.font == LabelFont::Bold));
             view.label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             view.label->setFocusPolicy(Qt::NoFocus);
-            view.label->setAccessibleName(QString::fromStdString(control.name));
+            if (!describeLabel(*view.label, control.name).isEmpty())
+                view.news = new TextChangeNews(*view.label);
             // The layout's box for now; fitting the text needs the fonts, which load only
             // once the windows are on screen (see fitLabels).
             view.label->setGeometry(layoutBox(control));
@@ -147,6 +150,7 @@ void HostWindow::showGameOverBox()
     // while its box is open, which makes the box modal to its own window only.
     box->setWindowModality(Qt::NonModal);
     box->setAttribute(Qt::WA_DeleteOnClose);
+    box->setAccessibleDescription(gameOverDescription(*form_));
     // Return, Space, Escape, the OK button and closing the box all end up here.
     connect(box, &QDialog::finished, this, [this] {
         form_->gameOverBoxClosed();
@@ -206,9 +210,15 @@ void HostWindow::syncLabel(ControlView& view)
             && (width > label.width()
                 || (width < label.width() && label.width() > layoutBox(control).width())))
             fitLabels();
+        if (view.news)
+            view.news->textChanged();
+        else
+            promptChanged(label);
     }
-    if (label.isVisibleTo(this) != control.Visible)
+    if (label.isVisibleTo(this) != control.Visible) {
         label.setVisible(control.Visible);
+        promptChanged(label);
+    }
 }
 
 void HostWindow::syncFromForm()
@@ -221,10 +231,14 @@ void HostWindow::syncFromForm()
             syncLabel(view);
     }
     const bool shouldTick = form_->tmrMovement.Enabled && !form_->gameOverBoxOpen();
-    if (shouldTick)
+    if (shouldTick) {
         timer_->start();
-    else
+    } else if (timer_->isActive()) {
         timer_->stop();
+        for (const ControlView& view : views_) // the final score, without waiting
+            if (view.news)
+                view.news->flush();
+    }
 }
 
 } // namespace zorvik

@@ -17,6 +17,7 @@ class QLabel;
 namespace zorvik {
 
 class ShapeWidget;
+class TextChangeNews;
 class TickTimer;
 
 // A play window on screen. It builds its widgets from the form's layout table, turns key and
@@ -53,6 +54,7 @@ private:
         const Control* control = nullptr;
         ShapeWidget* shape = nullptr;
         QLabel* label = nullptr;
+        TextChangeNews* news = nullptr; // for screen readers, on labels that count
         std::string shownCaption; // what the label shows, to skip unchanged captions cheaply
     };
 

@@ -265,6 +265,7 @@ TEST_F(HostTest, GameOverBoxHoldsThenResets)
     ASSERT_TRUE(box);
     EXPECT_EQ(box->text(), "Game Over");
     EXPECT_EQ(box->windowTitle(), "Zorvik");
+    EXPECT_EQ(box->accessibleDescription().toStdString(), "Final score: " + form.lblScore.Caption);
     EXPECT_EQ(box->windowModality(), Qt::NonModal) << "a window with its box open can be closed";
     EXPECT_EQ(box->buttons().size(), 1);
     EXPECT_TRUE(box->isVisible());
