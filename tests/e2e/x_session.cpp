@@ -3,10 +3,12 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <poll.h>
 #include <stdexcept>
 #include <sys/prctl.h>
@@ -63,6 +65,20 @@ std::optional<int> reap(pid_t pid, std::chrono::milliseconds timeout)
         sleepFor(10ms);
     }
     return std::nullopt;
+}
+
+// Reads one line a child writes into the pipe (a display number, a bus address), closing it.
+std::string readLine(int fds[2])
+{
+    close(fds[1]);
+    fcntl(fds[0], F_SETFD, FD_CLOEXEC);
+    std::string line;
+    pollfd waitFor { fds[0], POLLIN, 0 };
+    char c = 0;
+    while (poll(&waitFor, 1, 10000) > 0 && read(fds[0], &c, 1) == 1 && c != '\n')
+        line += c;
+    close(fds[0]);
+    return line;
 }
 
 } // namespace
@@ -140,21 +156,16 @@ std::vector<unsigned> Frame::region(int x, int y, int width, int height) const
     return out;
 }
 
-XSession::XSession()
+XSession::XSession(SessionOptions options)
+    : options_(std::move(options))
 {
     int fds[2];
     if (pipe2(fds, 0) != 0)
         throw std::runtime_error("pipe failed");
-    xvfb_ = spawn({ "Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", "1280x800x24",
+    xvfb_ = spawn({ "Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0",
+        std::to_string(options_.screenWidth) + "x" + std::to_string(options_.screenHeight) + "x24",
         "-dpi", "96", "-nolisten", "tcp", "-noreset" });
-    close(fds[1]);
-    fcntl(fds[0], F_SETFD, FD_CLOEXEC);
-    std::string number;
-    pollfd waitFor { fds[0], POLLIN, 0 };
-    char c = 0;
-    while (poll(&waitFor, 1, 10000) > 0 && read(fds[0], &c, 1) == 1 && c != '\n')
-        number += c;
-    close(fds[0]);
+    const std::string number = readLine(fds);
     if (number.empty())
         throw std::runtime_error("Xvfb did not start");
     display_ = ":" + number;
@@ -162,6 +173,44 @@ XSession::XSession()
     if (!connection_)
         throw std::runtime_error("cannot open " + display_);
     XSetErrorHandler(ignoreXErrors);
+    if (options_.accessibilityBus)
+        startAccessibilityBus();
+}
+
+void XSession::startAccessibilityBus()
+{
+    int fds[2];
+    if (pipe2(fds, 0) != 0)
+        throw std::runtime_error("pipe failed");
+    // The buses and the services they start are chatty on both outputs.
+    const int devNull = open("/dev/null", O_WRONLY | O_CLOEXEC);
+    sessionBus_ = spawn({ "dbus-daemon", "--session", "--nofork", "--nopidfile",
+                            "--print-address=" + std::to_string(fds[1]) },
+        true, {}, devNull);
+    const std::string address = readLine(fds);
+    if (address.empty())
+        throw std::runtime_error("the session bus did not start");
+    environment_.push_back("DBUS_SESSION_BUS_ADDRESS=" + address);
+    // The accessibility bus's socket goes into the runtime directory: one of our own, so
+    // sessions side by side never share it.
+    std::string runtime = (std::filesystem::temp_directory_path() / "zorvik-a11y-XXXXXX").string();
+    if (!mkdtemp(runtime.data()))
+        throw std::runtime_error("cannot make a runtime directory");
+    runtimeDirectory_ = runtime;
+    environment_.push_back("XDG_RUNTIME_DIR=" + runtime);
+    accessibilityBus_
+        = spawn({ "/usr/libexec/at-spi-bus-launcher", "--launch-immediately" }, true, {}, devNull);
+    close(devNull);
+    const bool up = waitUntil(
+        [&] {
+            return captureTool({ "dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus",
+                                   "/org/a11y/bus", "org.a11y.Bus.GetAddress" })
+                       .find("unix:")
+                != std::string::npos;
+        },
+        10s, 50ms);
+    if (!up)
+        throw std::runtime_error("the accessibility bus did not start");
 }
 
 XSession::~XSession()
@@ -172,31 +221,44 @@ XSession::~XSession()
     }
     if (connection_)
         XCloseDisplay(connection_);
-    if (xvfb_ > 0) {
-        kill(xvfb_, SIGTERM);
-        if (!reap(xvfb_, 3s)) {
-            kill(xvfb_, SIGKILL);
-            waitpid(xvfb_, nullptr, 0);
+    // The bus launcher takes its accessibility bus and registry down with it.
+    for (const pid_t pid : { accessibilityBus_, sessionBus_, xvfb_ }) {
+        if (pid <= 0)
+            continue;
+        kill(pid, SIGTERM);
+        if (!reap(pid, 3s)) {
+            kill(pid, SIGKILL);
+            waitpid(pid, nullptr, 0);
         }
+    }
+    if (!runtimeDirectory_.empty()) {
+        std::error_code ignored;
+        std::filesystem::remove_all(runtimeDirectory_, ignored);
     }
 }
 
-pid_t XSession::spawn(const std::vector<std::string>& args, bool quiet) const
+pid_t XSession::spawn(const std::vector<std::string>& args, bool quiet,
+    const std::vector<std::string>& moreEnvironment, int standardOutput) const
 {
     std::vector<char*> argv;
     for (const std::string& arg : args)
         argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
-    std::vector<std::string> env;
-    for (char** e = environ; *e; ++e) {
-        const std::string entry = *e;
-        if (entry.rfind("DISPLAY=", 0) == 0 || entry.rfind("WAYLAND_DISPLAY=", 0) == 0
-            || entry.rfind("QT_QPA_PLATFORM=", 0) == 0)
-            continue;
-        env.push_back(entry);
-    }
+    std::vector<std::string> set = environment_;
+    set.insert(set.end(), moreEnvironment.begin(), moreEnvironment.end());
     if (!display_.empty())
-        env.push_back("DISPLAY=" + display_);
+        set.push_back("DISPLAY=" + display_);
+    const auto overridden = [&](const std::string& entry) {
+        const std::string name = entry.substr(0, entry.find('=') + 1);
+        return name == "WAYLAND_DISPLAY=" || name == "QT_QPA_PLATFORM="
+            || std::any_of(set.begin(), set.end(),
+                [&](const std::string& mine) { return mine.rfind(name, 0) == 0; });
+    };
+    std::vector<std::string> env;
+    for (char** e = environ; *e; ++e)
+        if (!overridden(*e) && std::string(*e).rfind("DISPLAY=", 0) != 0)
+            env.push_back(*e);
+    env.insert(env.end(), set.begin(), set.end());
     std::vector<char*> envp;
     for (std::string& entry : env)
         envp.push_back(entry.data());
@@ -213,6 +275,8 @@ pid_t XSession::spawn(const std::vector<std::string>& args, bool quiet) const
             const int devNull = open("/dev/null", O_WRONLY);
             dup2(devNull, 2);
         }
+        if (standardOutput >= 0)
+            dup2(standardOutput, 1);
         execvpe(argv[0], argv.data(), envp.data());
         _exit(127);
     }
@@ -223,15 +287,19 @@ pid_t XSession::spawn(const std::vector<std::string>& args, bool quiet) const
 
 void XSession::startGame()
 {
-    game_ = spawn({ gameBinary() }, /*quiet=*/false);
+    std::vector<std::string> environment = options_.gameEnvironment;
+    if (options_.accessibilityBus)
+        environment.push_back("QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1");
+    game_ = spawn({ gameBinary() }, /*quiet=*/false, environment);
     const Window tower = waitForWindow("Zorvik!");
     const Window hopper = waitForWindow("Zorvik Again!");
-    // A freshly mapped window is black until Qt paints it; wait for a painted, settled picture.
+    // A freshly mapped window is black until Qt paints it (a dark theme's background is not
+    // pure black); wait for a painted, settled picture.
     const auto until = std::chrono::steady_clock::now() + 5s;
     std::vector<unsigned> last;
     while (std::chrono::steady_clock::now() < until) {
         const Frame t = grab(tower), h = grab(hopper);
-        if (!t.dark(2, 2) && !h.dark(2, 2)) {
+        if (t.at(2, 2) != 0 && h.at(2, 2) != 0) {
             auto now = t.region(0, 0, t.width(), t.height());
             const auto more = h.region(0, 0, h.width(), h.height());
             now.insert(now.end(), more.begin(), more.end());
@@ -343,6 +411,23 @@ int XSession::runTool(const std::vector<std::string>& args) const
     int status = 0;
     waitpid(pid, &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+}
+
+std::string XSession::captureTool(const std::vector<std::string>& args) const
+{
+    int fds[2];
+    if (pipe2(fds, O_CLOEXEC) != 0)
+        throw std::runtime_error("pipe failed");
+    const pid_t pid = spawn(args, /*quiet=*/true, {}, fds[1]);
+    close(fds[1]);
+    std::string output;
+    char buffer[4096];
+    ssize_t got = 0;
+    while ((got = read(fds[0], buffer, sizeof buffer)) > 0)
+        output.append(buffer, static_cast<std::size_t>(got));
+    close(fds[0]);
+    waitpid(pid, nullptr, 0);
+    return output;
 }
 
 void XSession::focus(Window window) const

@@ -47,10 +47,22 @@ private:
     std::vector<unsigned> pixels_;
 };
 
+// How a session is set up; the defaults are a 1280 x 800 screen at 96 dpi and the game in the
+// test's own environment.
+struct SessionOptions {
+    int screenWidth = 1280;
+    int screenHeight = 800;
+    // Added to the game's environment, "NAME=value" each: a scale, a theme, a font dpi.
+    std::vector<std::string> gameEnvironment;
+    // A private session bus with the accessibility bus on it, and the game's accessibility on,
+    // as under a screen reader.
+    bool accessibilityBus = false;
+};
+
 // Xvfb on a free display, the real game on it, and the ways a player reaches it.
 class XSession {
 public:
-    XSession();
+    explicit XSession(SessionOptions options = {});
     ~XSession();
     XSession(const XSession&) = delete;
     XSession& operator=(const XSession&) = delete;
@@ -81,11 +93,21 @@ public:
     // Waits for the game to exit; its exit status, or nullopt on time-out or a signal.
     std::optional<int> waitForExit(std::chrono::milliseconds timeout = 5s);
     int runTool(const std::vector<std::string>& args) const;
+    // Runs a tool and returns what it wrote to its standard output.
+    std::string captureTool(const std::vector<std::string>& args) const;
 
 private:
     // Mapped top-level windows with their names, bottom to top.
     std::vector<std::pair<Window, std::string>> mappedWindows() const;
-    pid_t spawn(const std::vector<std::string>& args, bool quiet = true) const;
+    pid_t spawn(const std::vector<std::string>& args, bool quiet = true,
+        const std::vector<std::string>& moreEnvironment = {}, int standardOutput = -1) const;
+    void startAccessibilityBus();
+    SessionOptions options_;
+    // Set for everything the session starts, such as the session bus's address.
+    std::vector<std::string> environment_;
+    std::string runtimeDirectory_;
+    pid_t sessionBus_ = -1;
+    pid_t accessibilityBus_ = -1;
     pid_t xvfb_ = -1;
     pid_t game_ = -1;
     std::string display_;
