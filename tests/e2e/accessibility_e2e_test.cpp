@@ -7,7 +7,6 @@
 #include <cmath>
 #include <future>
 #include <map>
-#include <regex>
 #include <sstream>
 
 namespace zorvik::e2e {
@@ -41,6 +40,12 @@ struct AccessibleTree {
         return "(no label named " + label + ")";
     }
 };
+
+bool isNumber(const std::string& text)
+{
+    return !text.empty()
+        && std::all_of(text.begin(), text.end(), [](char c) { return c >= '0' && c <= '9'; });
+}
 
 std::vector<std::string> fields(const std::string& line)
 {
@@ -191,7 +196,7 @@ TEST(ScreenReader, ReadsWindowsLabelsAndTheGameOverAlert)
     ASSERT_TRUE(alert);
     EXPECT_EQ(alert->role, "alert");
     const std::string finalScore = over.text("Zorvik!", "Score");
-    EXPECT_TRUE(std::regex_match(finalScore, std::regex("[1-9][0-9]*"))) << finalScore;
+    EXPECT_TRUE(isNumber(finalScore) && finalScore != "0") << finalScore;
     EXPECT_EQ(alert->description, "Final score: " + finalScore);
     EXPECT_EQ(over.window("Zorvik!")->description, "") << "no prompt while the game is on";
     EXPECT_TRUE(
@@ -221,10 +226,11 @@ TEST(ScreenReader, HearsScoresChangeAtAPaceAPersonCanFollow)
         x.key(tower, "Up");
         x.key(hopper, "Up");
     };
-    x.key(tower, "Return");
+    // Up before Return: the ball leaps on the first tick, however late a slow machine is.
     x.key(tower, "Up");
-    x.key(hopper, "Return");
+    x.key(tower, "Return");
     x.key(hopper, "Up");
+    x.key(hopper, "Return");
 
     constexpr double seconds = 6;
     constexpr int mostPerSecond = 4;
@@ -235,8 +241,7 @@ TEST(ScreenReader, HearsScoresChangeAtAPaceAPersonCanFollow)
         const AccessibleTree tree = readTree(x);
         for (auto [window, scores] :
             { std::pair { "Zorvik!", &towerScores }, std::pair { "Zorvik Again!", &hopperScores } })
-            if (const std::string score = tree.text(window, "Score");
-                std::regex_match(score, std::regex("[0-9]+")))
+            if (const std::string score = tree.text(window, "Score"); isNumber(score))
                 scores->push_back(std::stol(score));
     }
     const auto counts = events.get();
@@ -368,6 +373,8 @@ TEST(Scales, PlacesSizesAndLabelsHoldAtEveryScale)
             EXPECT_EQ(show(placed),
                 show({ scaled(client.x), scaled(client.y), scaled(client.width),
                     scaled(client.height) }));
+            EXPECT_TRUE(inside(placed, { 0, 0, options.screenWidth, options.screenHeight }))
+                << "on screen";
             const Frame frame = x.grab(id);
             const auto ball = frame.ballCentre();
             ASSERT_TRUE(ball);
