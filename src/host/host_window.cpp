@@ -2,8 +2,10 @@
 #include "host/host_window.h"
 
 #include "forms/form2.h"
+#include "host/accessibility.h"
 #include "host/key_map.h"
 #include "host/key_state.h"
+#include "host/label_layout.h"
 #include "host/screen_fit.h"
 #include "host/shape_widget.h"
 #include "host/tick_timer.h"
@@ -18,6 +20,7 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTimer>
+#include <cmath>
 #include <utility>
 
 namespace zorvik {
@@ -43,20 +46,17 @@ int shiftState(Qt::KeyboardModifiers modifiers)
         | (modifiers & Qt::AltModifier ? 4 : 0);
 }
 
-// A label's box from the layout, grown about its centre where the desktop's font is too
-// wide or tall for it, so no label ever cuts its text.
-QRect labelGeometry(const Control& control, const QFont& font)
+QRect layoutBox(const Control& control)
 {
-    QRect box = toPixels(control.Left, control.Top, control.Width, control.Height).toRect();
-    const QFontMetrics metrics(font);
-    const int extraWidth
-        = metrics.horizontalAdvance(QString::fromStdString(control.Caption)) - box.width();
-    if (extraWidth > 0)
-        box.adjust(-(extraWidth + 1) / 2, 0, extraWidth / 2, 0);
-    const int extraHeight = metrics.height() - box.height();
-    if (extraHeight > 0)
-        box.adjust(0, -(extraHeight + 1) / 2, 0, extraHeight / 2);
-    return box;
+    return toPixels(control.Left, control.Top, control.Width, control.Height).toRect();
+}
+
+// The whole pixels the label's text covers, fractions of a pixel rounded up.
+QSize textSize(const QLabel& label)
+{
+    const QFontMetricsF metrics(label.font());
+    return { static_cast<int>(std::ceil(metrics.horizontalAdvance(label.text()))),
+        static_cast<int>(std::ceil(metrics.height())) };
 }
 
 } // namespace
@@ -66,6 +66,7 @@ HostWindow::HostWindow(const FormFactory& makeForm)
     , playArea_(new QWidget(this))
     , timer_(new TickTimer(this))
 {
+    installAccessibility();
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose);
     // A fixed-size window offers no maximize button.
@@ -109,11 +110,11 @@ void HostWindow::buildControls()
             view.label->setFont(layoutFont(control.font == LabelFont::Bold));
             view.label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
             view.label->setFocusPolicy(Qt::NoFocus);
-            view.label->setAccessibleName(QString::fromStdString(control.name));
+            if (!describeLabel(*view.label, control.name).isEmpty())
+                view.news = new TextChangeNews(*view.label);
             // The layout's box for now; fitting the text needs the fonts, which load only
             // once the windows are on screen (see fitLabels).
-            view.label->setGeometry(
-                toPixels(control.Left, control.Top, control.Width, control.Height).toRect());
+            view.label->setGeometry(layoutBox(control));
         } else {
             view.shape = new ShapeWidget(control.kind, playArea_);
         }
@@ -132,9 +133,15 @@ void HostWindow::loadAndShow()
 void HostWindow::fitLabels()
 {
     labelsFitted_ = true;
+    std::vector<LabelFit> labels;
     for (const ControlView& view : views_)
         if (view.label)
-            view.label->setGeometry(labelGeometry(*view.control, view.label->font()));
+            labels.push_back({ layoutBox(*view.control), textSize(*view.label) });
+    const std::vector<QRect> boxes = zorvik::fitLabels(labels, size());
+    auto box = boxes.begin();
+    for (const ControlView& view : views_)
+        if (view.label)
+            view.label->setGeometry(*box++);
 }
 
 bool HostWindow::ticking() const
@@ -166,6 +173,7 @@ void HostWindow::showGameOverBox()
     box->installEventFilter(this);
     for (QAbstractButton* button : box->buttons())
         button->installEventFilter(this);
+    box->setAccessibleDescription(gameOverDescription(*form_));
     // Return, Space, Escape, the OK button and closing the box all end up here.
     connect(box, &QDialog::finished, this, &HostWindow::gameOverBoxFinished);
     box_ = box;
@@ -315,11 +323,21 @@ void HostWindow::syncLabel(ControlView& view)
     if (view.shownCaption != control.Caption) {
         view.shownCaption = control.Caption;
         label.setText(QString::fromStdString(control.Caption));
-        if (labelsFitted_)
-            label.setGeometry(labelGeometry(control, label.font()));
+        // The row moves only for a text that outgrows its label, or narrows in a grown one.
+        const int width = textSize(label).width();
+        if (labelsFitted_
+            && (width > label.width()
+                || (width < label.width() && label.width() > layoutBox(control).width())))
+            fitLabels();
+        if (view.news)
+            view.news->textChanged();
+        else
+            promptChanged(label);
     }
-    if (label.isVisibleTo(this) != control.Visible)
+    if (label.isVisibleTo(this) != control.Visible) {
         label.setVisible(control.Visible);
+        promptChanged(label);
+    }
 }
 
 void HostWindow::syncFromForm()
@@ -332,10 +350,14 @@ void HostWindow::syncFromForm()
             syncLabel(view);
     }
     const bool shouldTick = form_->tmrMovement.Enabled && !form_->gameOverBoxOpen();
-    if (shouldTick)
+    if (shouldTick) {
         timer_->start();
-    else
+    } else if (timer_->isActive()) {
         timer_->stop();
+        for (const ControlView& view : views_) // the final score, without waiting
+            if (view.news)
+                view.news->flush();
+    }
 }
 
 } // namespace zorvik

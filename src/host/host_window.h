@@ -18,6 +18,7 @@ class QLabel;
 namespace zorvik {
 
 class ShapeWidget;
+class TextChangeNews;
 class TickTimer;
 
 // A play window on screen. It builds its widgets from the form's layout table, turns key and
@@ -58,6 +59,7 @@ private:
         const Control* control = nullptr;
         ShapeWidget* shape = nullptr;
         QLabel* label = nullptr;
+        TextChangeNews* news = nullptr; // for screen readers, on labels that count
         std::string shownCaption; // what the label shows, to skip unchanged captions cheaply
     };
 
@@ -71,7 +73,8 @@ private:
     // Brings every widget and the tick timer in line with the form after an event.
     void syncFromForm();
     void syncLabel(ControlView& view);
-    // Grows each label about its centre where the desktop's font is too wide for its box.
+    // Grows the labels where the desktop's font is too wide for their boxes (see fitLabels in
+    // label_layout.h).
     void fitLabels();
 
     std::unique_ptr<PlayWindow> form_;

@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: MIT
 #include "host/shape_widget.h"
 
+#include "host/shape_colour.h"
+
+#include <QEvent>
 #include <QPainter>
 #include <cmath>
 
@@ -27,6 +30,7 @@ QRect coveringPixels(const QRectF& shape)
 ShapeWidget::ShapeWidget(ControlKind kind, QWidget* parent)
     : QWidget(parent)
     , kind_(kind)
+    , colour_(shapeColour(palette()))
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
@@ -51,12 +55,22 @@ void ShapeWidget::paintEvent(QPaintEvent*)
     QPainter painter(this);
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setPen(Qt::NoPen);
-    painter.setBrush(Qt::black);
+    painter.setBrush(colour_);
     const QRectF local = shape_.translated(-QPointF(pos()));
     if (kind_ == ControlKind::Oval)
         painter.drawEllipse(local);
     else
         painter.drawRect(local);
+}
+
+void ShapeWidget::changeEvent(QEvent* event)
+{
+    // The desktop switched between a light and a dark theme.
+    if (event->type() == QEvent::PaletteChange) {
+        colour_ = shapeColour(palette());
+        update();
+    }
+    QWidget::changeEvent(event);
 }
 
 } // namespace zorvik

@@ -3,13 +3,14 @@
 
 #include "game/controls.h"
 
+#include <QColor>
 #include <QWidget>
 
 namespace zorvik {
 
-// A solid black rectangle or oval at a fractional pixel position. The widget covers the
-// shape's pixels plus an antialiasing margin, so moving it repaints only where the shape
-// was and where it is now.
+// A solid rectangle or oval at a fractional pixel position, black or, on a dark palette, in a
+// colour that stands out (see shapeColour). The widget covers the shape's pixels plus an
+// antialiasing margin, so moving it repaints only where the shape was and where it is now.
 class ShapeWidget final : public QWidget {
 public:
     ShapeWidget(ControlKind kind, QWidget* parent);
@@ -19,10 +20,12 @@ public:
 
 protected:
     void paintEvent(QPaintEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     ControlKind kind_;
     QRectF shape_;
+    QColor colour_;
 };
 
 } // namespace zorvik

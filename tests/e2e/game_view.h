@@ -113,8 +113,15 @@ private:
 class GameTest : public ::testing::Test {
 protected:
     explicit GameTest(Desktop desktop = Desktop::Bare)
-        : x(desktop)
+        : x(sessionUnder(desktop))
     {
+    }
+
+    static SessionOptions sessionUnder(Desktop desktop)
+    {
+        SessionOptions options;
+        options.desktop = desktop;
+        return options;
     }
 
     void SetUp() override

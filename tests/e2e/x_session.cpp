@@ -3,6 +3,7 @@
 
 #include <X11/Xatom.h>
 #include <X11/Xutil.h>
+#include <algorithm>
 #include <csignal>
 #include <cstdlib>
 #include <cstring>
@@ -66,6 +67,20 @@ std::optional<int> reap(pid_t pid, std::chrono::milliseconds timeout)
         sleepFor(10ms);
     }
     return std::nullopt;
+}
+
+// Reads one line a child writes into the pipe (a display number, a bus address), closing it.
+std::string readLine(int fds[2])
+{
+    close(fds[1]);
+    fcntl(fds[0], F_SETFD, FD_CLOEXEC);
+    std::string line;
+    pollfd waitFor { fds[0], POLLIN, 0 };
+    char c = 0;
+    while (poll(&waitFor, 1, 10000) > 0 && read(fds[0], &c, 1) == 1 && c != '\n')
+        line += c;
+    close(fds[0]);
+    return line;
 }
 
 } // namespace
@@ -234,24 +249,21 @@ std::vector<Desktop> desktopsNamed(const std::string& list)
     return desktops;
 }
 
-XSession::XSession(Desktop desktop)
-    : desktop_(desktop)
+XSession::XSession(SessionOptions options)
+    : options_(std::move(options))
+    , desktop_(options_.desktop)
 {
     int fds[2];
     if (pipe2(fds, 0) != 0)
         throw std::runtime_error("pipe failed");
     // A desktop's title bars and panels need more room than the bare screen gives.
-    const char* screen = desktop == Desktop::Bare ? "1280x800x24" : "1280x1024x24";
-    xvfb_ = spawn({ "Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0", screen, "-dpi",
-        "96", "-nolisten", "tcp", "-noreset" });
-    close(fds[1]);
-    fcntl(fds[0], F_SETFD, FD_CLOEXEC);
-    std::string number;
-    pollfd waitFor { fds[0], POLLIN, 0 };
-    char c = 0;
-    while (poll(&waitFor, 1, 10000) > 0 && read(fds[0], &c, 1) == 1 && c != '\n')
-        number += c;
-    close(fds[0]);
+    const int height = options_.screenHeight ? options_.screenHeight
+        : desktop_ == Desktop::Bare          ? 800
+                                             : 1024;
+    xvfb_ = spawn({ "Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0",
+        std::to_string(options_.screenWidth) + "x" + std::to_string(height) + "x24", "-dpi", "96",
+        "-nolisten", "tcp", "-noreset" });
+    const std::string number = readLine(fds);
     if (number.empty())
         throw std::runtime_error("Xvfb did not start");
     display_ = inputDisplay_ = ":" + number;
@@ -259,6 +271,7 @@ XSession::XSession(Desktop desktop)
     if (!mkdtemp(runtimeDir))
         throw std::runtime_error("no runtime directory");
     runtimeDir_ = runtimeDir;
+    environment_.push_back("XDG_RUNTIME_DIR=" + runtimeDir_);
     startDesktop();
     connection_ = XOpenDisplay(display_.c_str());
     if (!connection_)
@@ -284,6 +297,8 @@ XSession::XSession(Desktop desktop)
             throw std::runtime_error(desktopName(desktop_) + " did not start");
         sleepFor(500ms); // it announces itself before it manages the first windows
     }
+    if (options_.accessibilityBus)
+        startAccessibilityBus();
 }
 
 void XSession::startDesktop()
@@ -295,7 +310,7 @@ void XSession::startDesktop()
     std::vector<std::string> command { "dbus-run-session", "--" };
     const auto& wm = commandOf(desktop_).command;
     command.insert(command.end(), wm.begin(), wm.end());
-    desktopProcess_ = spawn(command, true, display_, { "XDG_RUNTIME_DIR=" + runtimeDir_ });
+    desktopProcess_ = spawn(command);
 }
 
 void XSession::startWeston()
@@ -307,7 +322,7 @@ void XSession::startWeston()
     desktopProcess_
         = spawn({ "weston", "--backend=x11-backend.so", "--use-pixman", "--width=1280",
                     "--height=1024", "--xwayland", "--socket=wayland-zorvik", "--log=" + log },
-            true, display_, { "XDG_RUNTIME_DIR=" + runtimeDir_ });
+            true);
     const std::string listening = "xserver listening on display ";
     std::string xwayland;
     waitUntil(
@@ -324,6 +339,37 @@ void XSession::startWeston()
     display_ = xwayland;
 }
 
+void XSession::startAccessibilityBus()
+{
+    int fds[2];
+    if (pipe2(fds, 0) != 0)
+        throw std::runtime_error("pipe failed");
+    // The buses and the services they start are chatty on both outputs.
+    const int devNull = open("/dev/null", O_WRONLY | O_CLOEXEC);
+    sessionBus_ = spawn({ "dbus-daemon", "--session", "--nofork", "--nopidfile",
+                            "--print-address=" + std::to_string(fds[1]) },
+        true, {}, devNull);
+    const std::string address = readLine(fds);
+    if (address.empty())
+        throw std::runtime_error("the session bus did not start");
+    environment_.push_back("DBUS_SESSION_BUS_ADDRESS=" + address);
+    // The accessibility bus's socket goes into the session's own runtime directory, so
+    // sessions side by side never share it.
+    accessibilityBus_
+        = spawn({ "/usr/libexec/at-spi-bus-launcher", "--launch-immediately" }, true, {}, devNull);
+    close(devNull);
+    const bool up = waitUntil(
+        [&] {
+            return captureTool({ "dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus",
+                                   "/org/a11y/bus", "org.a11y.Bus.GetAddress" })
+                       .find("unix:")
+                != std::string::npos;
+        },
+        10s, 50ms);
+    if (!up)
+        throw std::runtime_error("the accessibility bus did not start");
+}
+
 XSession::~XSession()
 {
     if (game_ > 0) {
@@ -332,7 +378,8 @@ XSession::~XSession()
     }
     if (connection_)
         XCloseDisplay(connection_);
-    for (const pid_t pid : { desktopProcess_, xvfb_ }) {
+    // The bus launcher takes its accessibility bus and registry down with it.
+    for (const pid_t pid : { accessibilityBus_, sessionBus_, desktopProcess_, xvfb_ }) {
         if (pid <= 0)
             continue;
         kill(-pid, SIGTERM);
@@ -347,25 +394,30 @@ XSession::~XSession()
         std::filesystem::remove_all(runtimeDir_, ignored);
 }
 
-pid_t XSession::spawn(const std::vector<std::string>& args, bool quiet, const std::string& display,
-    const std::vector<std::string>& extraEnv) const
+pid_t XSession::spawn(const std::vector<std::string>& args, bool quiet,
+    const std::vector<std::string>& moreEnvironment, int standardOutput,
+    const std::string& display) const
 {
     std::vector<char*> argv;
     for (const std::string& arg : args)
         argv.push_back(const_cast<char*>(arg.c_str()));
     argv.push_back(nullptr);
-    std::vector<std::string> env;
-    for (char** e = environ; *e; ++e) {
-        const std::string entry = *e;
-        if (entry.rfind("DISPLAY=", 0) == 0 || entry.rfind("WAYLAND_DISPLAY=", 0) == 0
-            || entry.rfind("QT_QPA_PLATFORM=", 0) == 0)
-            continue;
-        env.push_back(entry);
-    }
+    std::vector<std::string> set = environment_;
+    set.insert(set.end(), moreEnvironment.begin(), moreEnvironment.end());
     const std::string& onDisplay = display.empty() ? display_ : display;
     if (!onDisplay.empty())
-        env.push_back("DISPLAY=" + onDisplay);
-    env.insert(env.end(), extraEnv.begin(), extraEnv.end());
+        set.push_back("DISPLAY=" + onDisplay);
+    const auto overridden = [&](const std::string& entry) {
+        const std::string name = entry.substr(0, entry.find('=') + 1);
+        return name == "WAYLAND_DISPLAY=" || name == "QT_QPA_PLATFORM=" || name == "DISPLAY="
+            || std::any_of(set.begin(), set.end(),
+                [&](const std::string& mine) { return mine.rfind(name, 0) == 0; });
+    };
+    std::vector<std::string> env;
+    for (char** e = environ; *e; ++e)
+        if (!overridden(*e))
+            env.push_back(*e);
+    env.insert(env.end(), set.begin(), set.end());
     std::vector<char*> envp;
     for (std::string& entry : env)
         envp.push_back(entry.data());
@@ -383,6 +435,8 @@ pid_t XSession::spawn(const std::vector<std::string>& args, bool quiet, const st
             dup2(devNull, 1);
             dup2(devNull, 2);
         }
+        if (standardOutput >= 0)
+            dup2(standardOutput, 1);
         // A group of its own, so a desktop goes with its session bus and helpers.
         setpgid(0, 0);
         execvpe(argv[0], argv.data(), envp.data());
@@ -395,15 +449,19 @@ pid_t XSession::spawn(const std::vector<std::string>& args, bool quiet, const st
 
 void XSession::startGame()
 {
-    game_ = spawn({ gameBinary() }, /*quiet=*/false);
+    std::vector<std::string> environment = options_.gameEnvironment;
+    if (options_.accessibilityBus)
+        environment.push_back("QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1");
+    game_ = spawn({ gameBinary() }, /*quiet=*/false, environment);
     const Window tower = waitForWindow("Zorvik!");
     const Window hopper = waitForWindow("Zorvik Again!");
-    // A freshly mapped window is black until Qt paints it; wait for a painted, settled picture.
+    // A freshly mapped window is black until Qt paints it (a dark theme's background is not
+    // pure black); wait for a painted, settled picture.
     const auto until = std::chrono::steady_clock::now() + 5s;
     std::vector<unsigned> last;
     while (std::chrono::steady_clock::now() < until) {
         const Frame t = grab(tower), h = grab(hopper);
-        if (!t.dark(2, 2) && !h.dark(2, 2)) {
+        if (t.at(2, 2) != 0 && h.at(2, 2) != 0) {
             auto now = t.region(0, 0, t.width(), t.height());
             const auto more = h.region(0, 0, h.width(), h.height());
             now.insert(now.end(), more.begin(), more.end());
@@ -508,9 +566,26 @@ int XSession::runTool(const std::vector<std::string>& args) const
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
+std::string XSession::captureTool(const std::vector<std::string>& args) const
+{
+    int fds[2];
+    if (pipe2(fds, O_CLOEXEC) != 0)
+        throw std::runtime_error("pipe failed");
+    const pid_t pid = spawn(args, /*quiet=*/true, {}, fds[1]);
+    close(fds[1]);
+    std::string output;
+    char buffer[4096];
+    ssize_t got = 0;
+    while ((got = read(fds[0], buffer, sizeof buffer)) > 0)
+        output.append(buffer, static_cast<std::size_t>(got));
+    close(fds[0]);
+    waitpid(pid, nullptr, 0);
+    return output;
+}
+
 int XSession::input(std::vector<std::string> args) const
 {
-    const pid_t pid = spawn(args, true, inputDisplay_);
+    const pid_t pid = spawn(args, true, {}, -1, inputDisplay_);
     int status = 0;
     waitpid(pid, &status, 0);
     return WIFEXITED(status) ? WEXITSTATUS(status) : -1;

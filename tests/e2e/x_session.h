@@ -54,10 +54,23 @@ std::string desktopName(Desktop desktop);
 // The desktops named in a comma-separated list ("bare,openbox,mutter,weston").
 std::vector<Desktop> desktopsNamed(const std::string& list);
 
+// How a session is set up; the defaults are a bare X server with a 1280 x 800 screen at 96 dpi
+// and the game in the test's own environment.
+struct SessionOptions {
+    Desktop desktop = Desktop::Bare;
+    int screenWidth = 1280;
+    int screenHeight = 0; // 0: 800 on a bare server, 1024 under a desktop
+    // Added to the game's environment, "NAME=value" each: a scale, a theme, a font dpi.
+    std::vector<std::string> gameEnvironment;
+    // A private session bus with the accessibility bus on it, and the game's accessibility on,
+    // as under a screen reader.
+    bool accessibilityBus = false;
+};
+
 // Xvfb on a free display, the desktop on it, the real game, and the ways a player reaches it.
 class XSession {
 public:
-    explicit XSession(Desktop desktop = Desktop::Bare);
+    explicit XSession(SessionOptions options = {});
     ~XSession();
     XSession(const XSession&) = delete;
     XSession& operator=(const XSession&) = delete;
@@ -102,17 +115,26 @@ public:
     // Waits for the game to exit; its exit status, or nullopt on time-out or a signal.
     std::optional<int> waitForExit(std::chrono::milliseconds timeout = 5s);
     int runTool(const std::vector<std::string>& args) const;
+    // Runs a tool and returns what it wrote to its standard output.
+    std::string captureTool(const std::vector<std::string>& args) const;
 
 private:
     // Mapped top-level windows with their names, bottom to top.
     std::vector<std::pair<Window, std::string>> mappedWindows() const;
     pid_t spawn(const std::vector<std::string>& args, bool quiet = true,
-        const std::string& display = {}, const std::vector<std::string>& extraEnv = {}) const;
+        const std::vector<std::string>& moreEnvironment = {}, int standardOutput = -1,
+        const std::string& display = {}) const;
+    void startAccessibilityBus();
     void startDesktop();
     void startWeston();
     // xdotool on the display the player's keyboard and mouse are on.
     int input(std::vector<std::string> args) const;
+    SessionOptions options_;
     Desktop desktop_;
+    // Set for everything the session starts: its runtime directory, its session bus.
+    std::vector<std::string> environment_;
+    pid_t sessionBus_ = -1;
+    pid_t accessibilityBus_ = -1;
     pid_t xvfb_ = -1;
     pid_t desktopProcess_ = -1;
     pid_t game_ = -1;

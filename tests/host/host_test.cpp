@@ -3,12 +3,14 @@
 #include "host/host_window.h"
 #include "host/key_gate.h"
 #include "host/key_map.h"
+#include "host/label_layout.h"
 #include "host/screen_fit.h"
 #include "host/shape_widget.h"
 #include "host/twips.h"
 
 #include <QApplication>
 #include <QFontMetrics>
+#include <QImage>
 #include <QLabel>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -121,16 +123,88 @@ TEST_F(HostTest, LabelsShowWholeTextInLayoutFonts)
             EXPECT_LE(metrics.height(), label->height());
         }
     }
-    // A score too wide for its box grows the label about its centre.
-    towerForm().lblScore.Caption = "123456789012345678901234567890";
-    QTest::keyClick(tower, Qt::Key_F5); // any event makes the host redraw
-    QLabel* score = nullptr;
-    for (QLabel* label : labelsOf(tower))
-        if (label->accessibleName() == "lblScore")
-            score = label;
-    ASSERT_TRUE(score);
-    EXPECT_LE(QFontMetrics(score->font()).horizontalAdvance(score->text()), score->width());
-    EXPECT_NEAR(score->geometry().center().x(), (720 + 975 / 2) / 15.0, 1.0);
+    // A text too wide for its box grows the label about its centre; where that would cross
+    // the window's edge or crowd a neighbour ("Score:" beside the score) it grows away from it.
+    const struct {
+        Control& control;
+        const char* caption;
+        double layoutCentre; // where the label grows about, if it does
+    } texts[] = {
+        { towerForm().lblStart, "PRESS THE ENTER BUTTON TO START A NEW GAME",
+            (1440 + 3135 / 2) / 15.0 },
+        { towerForm().lblScore, "1234567890123456", -1 },
+    };
+    for (const auto& [control, caption, layoutCentre] : texts) {
+        SCOPED_TRACE(caption);
+        control.Caption = caption;
+        QTest::keyClick(tower, Qt::Key_F5); // any event makes the host redraw
+        QLabel* grown = nullptr;
+        for (QLabel* label : labelsOf(tower))
+            if (label->text() == caption)
+                grown = label;
+        ASSERT_TRUE(grown);
+        EXPECT_LE(QFontMetrics(grown->font()).horizontalAdvance(caption), grown->width());
+        if (layoutCentre > 0) {
+            EXPECT_NEAR(grown->geometry().center().x(), layoutCentre, 1.0);
+        }
+        for (QLabel* label : labelsOf(tower)) {
+            EXPECT_TRUE(tower->rect().contains(label->geometry())) << label->text().toStdString();
+            if (label != grown) {
+                EXPECT_FALSE(label->geometry().intersects(grown->geometry()))
+                    << label->text().toStdString();
+            }
+        }
+    }
+}
+
+// Fonts far wider than the layout's (fonts at 192 dpi) keep every label inside its window,
+// grown inwards at the edges, each clear of its neighbours on the score row.
+TEST(LabelLayout, WideFontsStayInsideAndApart)
+{
+    // The tower's labels with their text at twice the layout's size.
+    const std::vector<LabelFit> labels { { QRect(264, 528, 73, 17), QSize(144, 25) },
+        { QRect(344, 528, 65, 17), QSize(15, 25) }, { QRect(48, 528, 65, 17), QSize(15, 25) },
+        { QRect(0, 528, 41, 17), QSize(79, 25) }, { QRect(96, 240, 209, 17), QSize(413, 25) } };
+    const QSize client(414, 548);
+    const std::vector<QRect> boxes = fitLabels(labels, client);
+    ASSERT_EQ(boxes.size(), labels.size());
+    for (std::size_t i = 0; i < boxes.size(); ++i) {
+        EXPECT_TRUE(QRect(QPoint(), client).contains(boxes[i])) << i;
+        EXPECT_GE(boxes[i].width(), labels[i].textSize.width()) << i;
+        EXPECT_GE(boxes[i].height(), labels[i].textSize.height()) << i;
+        for (std::size_t j = 0; j < i; ++j)
+            EXPECT_FALSE(boxes[i].intersects(boxes[j])) << i << " and " << j;
+    }
+    EXPECT_EQ(boxes[3].left(), 0) << "\"Score:\" grows inwards from the left edge";
+    EXPECT_EQ(boxes[1].right(), client.width() - 1) << "the high score from the right edge";
+    EXPECT_EQ(boxes[3].bottom(), client.height() - 1) << "the row from the bottom edge";
+    EXPECT_GE(boxes[2].left() - boxes[3].right() - 1, 7) << "the layout's gap kept";
+}
+
+// Shapes are black on a light palette; on a dark one, where black would all but vanish, they
+// take the palette's text colour, or white where that would not stand out either.
+TEST_F(HostTest, ShapesStandOutOnAnyPalette)
+{
+    const struct {
+        QColor background, text, shapes;
+    } palettes[] = {
+        { QColor(0xef, 0xef, 0xef), QColor(0x2e, 0x34, 0x36), Qt::black },
+        { QColor(0x32, 0x32, 0x32), QColor(0xee, 0xee, 0xee), QColor(0xee, 0xee, 0xee) },
+        { QColor(0x32, 0x32, 0x32), QColor(0x50, 0x50, 0x50), Qt::white },
+        { QColor(0x80, 0x80, 0x80), Qt::white, Qt::black },
+    };
+    const auto* playArea = tower->findChild<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    auto* ball = dynamic_cast<ShapeWidget*>(playArea->children().last());
+    ASSERT_TRUE(ball);
+    for (const auto& [background, text, shapes] : palettes) {
+        SCOPED_TRACE(background.name().toStdString() + " " + text.name().toStdString());
+        QPalette palette = tower->palette();
+        palette.setColor(QPalette::Window, background);
+        palette.setColor(QPalette::WindowText, text);
+        tower->setPalette(palette);
+        const QImage image = ball->grab().toImage();
+        EXPECT_EQ(image.pixelColor(image.rect().center()).name(), shapes.name());
+    }
 }
 
 // Key presses reach the form with their key codes; Return starts the tick.
@@ -304,6 +378,7 @@ TEST_F(HostTest, GameOverBoxHoldsThenResets)
     ASSERT_TRUE(box);
     EXPECT_EQ(box->text(), "Game Over");
     EXPECT_EQ(box->windowTitle(), "Zorvik");
+    EXPECT_EQ(box->accessibleDescription().toStdString(), "Final score: " + form.lblScore.Caption);
     EXPECT_EQ(box->windowModality(), Qt::NonModal) << "a window with its box open can be closed";
     EXPECT_EQ(box->buttons().size(), 1);
     EXPECT_TRUE(box->isVisible());
@@ -331,7 +406,7 @@ TEST_F(HostTest, GameOverBoxHoldsThenResets)
     EXPECT_EQ(form.ball.Top, 5040);
     EXPECT_EQ(form.bricks[0]->Top, 7440);
     for (QLabel* label : labelsOf(tower)) {
-        if (label->accessibleName() == "lblStart") {
+        if (label->text().startsWith("PRESS")) {
             EXPECT_TRUE(label->isVisible());
         }
     }

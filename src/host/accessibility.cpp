@@ -1,0 +1,198 @@
+// SPDX-License-Identifier: MIT
+#include "host/accessibility.h"
+
+#include "game/play_window.h"
+#include "host/host_window.h"
+
+#include <QAccessible>
+#include <QAccessibleWidget>
+#include <QFontMetrics>
+#include <QLabel>
+#include <chrono>
+
+namespace zorvik {
+
+namespace {
+
+constexpr const char* promptProperty = "zorvikStartPrompt";
+constexpr std::chrono::milliseconds newsInterval { 1000 };
+
+// A play window is a frame to a reader; Qt would call a plain top-level widget a filler.
+class PlayWindowAccessible final : public QAccessibleWidget {
+public:
+    explicit PlayWindowAccessible(QWidget* window)
+        : QAccessibleWidget(window, QAccessible::Window)
+    {
+    }
+};
+
+// A label of a play window: static text whose text a reader reads, character by character if
+// it likes, through the standard text interface; its name is the text unless the label was
+// given one that says what the text is.
+class LabelAccessible final : public QAccessibleWidget, public QAccessibleTextInterface {
+public:
+    explicit LabelAccessible(QLabel* label)
+        : QAccessibleWidget(label, QAccessible::StaticText)
+    {
+    }
+
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Name && widget()->accessibleName().isEmpty())
+            return label()->text();
+        return QAccessibleWidget::text(kind);
+    }
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State state = QAccessibleWidget::state();
+        state.readOnly = true;
+        return state;
+    }
+
+    void* interface_cast(QAccessible::InterfaceType type) override
+    {
+        if (type == QAccessible::TextInterface)
+            return static_cast<QAccessibleTextInterface*>(this);
+        return QAccessibleWidget::interface_cast(type);
+    }
+
+    // QAccessibleTextInterface: read-only text with no selection and no cursor.
+    void selection(int, int* startOffset, int* endOffset) const override
+    {
+        *startOffset = *endOffset = 0;
+    }
+    int selectionCount() const override { return 0; }
+    void addSelection(int, int) override { }
+    void removeSelection(int) override { }
+    void setSelection(int, int, int) override { }
+    int cursorPosition() const override { return 0; }
+    void setCursorPosition(int) override { }
+    void scrollToSubstring(int, int) override { }
+
+    QString text(int startOffset, int endOffset) const override
+    {
+        return label()->text().mid(startOffset, endOffset - startOffset);
+    }
+
+    int characterCount() const override { return static_cast<int>(label()->text().size()); }
+
+    // Where the label draws the character, on the screen: its text sits at the top left.
+    QRect characterRect(int offset) const override
+    {
+        const QString text = label()->text();
+        if (offset < 0 || offset >= text.size() || !label()->isVisible())
+            return {};
+        const QFontMetricsF metrics(label()->font());
+        const double left = metrics.horizontalAdvance(text.left(offset));
+        const double right = metrics.horizontalAdvance(text.left(offset + 1));
+        const QRect local = QRectF(left, 0, right - left, metrics.height())
+                                .translated(label()->contentsRect().topLeft())
+                                .toAlignedRect();
+        return QRect(label()->mapToGlobal(local.topLeft()), local.size());
+    }
+
+    int offsetAtPoint(const QPoint& point) const override
+    {
+        for (int offset = 0; offset < characterCount(); ++offset)
+            if (characterRect(offset).contains(point))
+                return offset;
+        return -1;
+    }
+
+    QString attributes(int, int* startOffset, int* endOffset) const override
+    {
+        *startOffset = 0;
+        *endOffset = characterCount();
+        return {};
+    }
+
+private:
+    QLabel* label() const { return static_cast<QLabel*>(widget()); }
+};
+
+QAccessibleInterface* playWindowInterfaces(const QString& className, QObject* object)
+{
+    if (className == QLatin1String(HostWindow::staticMetaObject.className()))
+        return new PlayWindowAccessible(static_cast<QWidget*>(object));
+    if (className == QLatin1String("QLabel")
+        && qobject_cast<HostWindow*>(static_cast<QWidget*>(object)->window()))
+        return new LabelAccessible(static_cast<QLabel*>(object));
+    return nullptr;
+}
+
+} // namespace
+
+void installAccessibility()
+{
+    static const bool installed = [] {
+        QAccessible::installFactory(playWindowInterfaces);
+        return true;
+    }();
+    (void)installed;
+}
+
+QString describeLabel(QLabel& label, const std::string& controlName)
+{
+    QString name;
+    if (controlName == "lblScore")
+        name = QStringLiteral("Score");
+    else if (controlName == "lblHighScore")
+        name = QStringLiteral("High Score");
+    else if (controlName == "lblStart")
+        label.setProperty(promptProperty, true);
+    // A named label's text changes tell nothing by themselves (Qt would announce a new name
+    // on every tick otherwise); TextChangeNews tells them.
+    label.setAccessibleName(name);
+    return name;
+}
+
+void promptChanged(QLabel& label)
+{
+    QWidget* window = label.window();
+    if (!window || !label.property(promptProperty).toBool())
+        return;
+    window->setAccessibleDescription(label.isVisibleTo(window) ? label.text() : QString());
+}
+
+QString gameOverDescription(const PlayWindow& form)
+{
+    return QStringLiteral("Final score: ") + QString::fromStdString(form.lblScore.Caption);
+}
+
+TextChangeNews::TextChangeNews(QLabel& label)
+    : QObject(&label)
+    , label_(label)
+    , told_(label.text())
+{
+    quiet_.setSingleShot(true);
+    quiet_.setInterval(newsInterval);
+    connect(&quiet_, &QTimer::timeout, this, [this] {
+        if (label_.text() != told_)
+            tell();
+    });
+}
+
+void TextChangeNews::textChanged()
+{
+    if (!QAccessible::isActive() || quiet_.isActive())
+        return; // told when the quiet second ends
+    tell();
+}
+
+void TextChangeNews::flush()
+{
+    if (QAccessible::isActive() && label_.text() != told_)
+        tell();
+}
+
+void TextChangeNews::tell()
+{
+    const QString text = label_.text();
+    QAccessibleTextUpdateEvent event(&label_, 0, told_, text);
+    QAccessible::updateAccessibility(&event);
+    told_ = text;
+    quiet_.start();
+}
+
+} // namespace zorvik
