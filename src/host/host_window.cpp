@@ -137,7 +137,7 @@ void HostWindow::fitLabels()
     for (const ControlView& view : views_)
         if (view.label)
             labels.push_back({ layoutBox(*view.control), textSize(*view.label) });
-    const std::vector<QRect> boxes = zorvik::fitLabels(labels, size());
+    const std::vector<QRect> boxes = zorvik::fitLabels(labels, playArea_->size());
     auto box = boxes.begin();
     for (const ControlView& view : views_)
         if (view.label)

@@ -345,17 +345,21 @@ TEST(Scales, PlacesSizesAndLabelsHoldAtEveryScale)
         const char* name;
         double scale;
         std::vector<std::string> environment;
+        int screenWidth = 0, screenHeight = 0; // 0: 1280 x 800 times the scale
     } rows[] = {
         { "scale 1", 1, {} },
         { "scale 1.5", 1.5, { "QT_SCALE_FACTOR=1.5" } },
         { "scale 2", 2, { "QT_SCALE_FACTOR=2" } },
         { "fonts at 192 dpi", 1, { "QT_ENABLE_HIGHDPI_SCALING=0", "QT_FONT_DPI=192" } },
+        // Too small for the fixed places: each window moves just enough, the tower's top row
+        // and title stay on screen.
+        { "1920 x 1080 at scale 2", 2, { "QT_SCALE_FACTOR=2" }, 1920, 1080 },
     };
-    for (const auto& [name, scale, environment] : rows) {
+    for (const auto& [name, scale, environment, screenWidth, screenHeight] : rows) {
         SCOPED_TRACE(name);
         SessionOptions options = withScreenReader();
-        options.screenWidth = static_cast<int>(1280 * scale);
-        options.screenHeight = static_cast<int>(800 * scale);
+        options.screenWidth = screenWidth ? screenWidth : static_cast<int>(1280 * scale);
+        options.screenHeight = screenHeight ? screenHeight : static_cast<int>(800 * scale);
         options.gameEnvironment = environment;
         XSession x(options);
         x.startGame();
@@ -370,16 +374,22 @@ TEST(Scales, PlacesSizesAndLabelsHoldAtEveryScale)
             SCOPED_TRACE(window);
             const Window id = x.waitForWindow(window);
             const ScreenRect placed = x.clientRect(id);
+            const auto fit = [](int place, int size, int screen) {
+                return std::max(0, std::min(place, screen - size));
+            };
+            const int width = scaled(client.width), height = scaled(client.height);
             EXPECT_EQ(show(placed),
-                show({ scaled(client.x), scaled(client.y), scaled(client.width),
-                    scaled(client.height) }));
-            EXPECT_TRUE(inside(placed, { 0, 0, options.screenWidth, options.screenHeight }))
-                << "on screen";
+                show({ fit(scaled(client.x), width, options.screenWidth),
+                    fit(scaled(client.y), height, options.screenHeight), width, height }));
+            if (screenWidth)
+                continue; // the windows overlap there: the pixels of one hide the other's
             const Frame frame = x.grab(id);
             const auto ball = frame.ballCentre();
             ASSERT_TRUE(ball);
+            // A platform dealt against the ball at load joins its columns and shifts the
+            // measured centre a little.
             EXPECT_NEAR(ball->first, home.first * scale, 1.5 * scale);
-            EXPECT_NEAR(ball->second, home.second * scale, 1.5 * scale);
+            EXPECT_NEAR(ball->second, home.second * scale, 3 * scale);
             // Across the ball's middle row, each edge goes from background to black through at
             // most one part-covered pixel: drawn at the scale, not a blurred enlargement.
             const int row = static_cast<int>(std::lround(ball->second));

@@ -239,9 +239,15 @@ protected:
     // keyboard is elsewhere, then types the keys (xdotool key syntax) into it.
     void answerBox(Window owner, const std::vector<std::string>& keys) const
     {
-        if (!keysReach(owner))
-            x.click(owner);
-        if (!waitUntil([&] { return keysReach(owner); }, 3s))
+        const bool reached = waitUntil(
+            [&] {
+                if (keysReach(owner))
+                    return true;
+                x.click(owner);
+                return waitUntil([&] { return keysReach(owner); }, 500ms);
+            },
+            6s, 0ms);
+        if (!reached)
             throw std::runtime_error("the window never got the keyboard back");
         x.type(keys);
     }

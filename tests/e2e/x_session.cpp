@@ -461,7 +461,11 @@ void XSession::startGame()
     std::vector<unsigned> last;
     while (std::chrono::steady_clock::now() < until) {
         const Frame t = grab(tower), h = grab(hopper);
-        if (t.at(2, 2) != 0 && h.at(2, 2) != 0) {
+        // Read at the bottom right corners: on a small screen the windows overlap, and the
+        // tower covers the hopper's top left.
+        const auto painted
+            = [](const Frame& f) { return f.at(f.width() - 3, f.height() - 3) != 0; };
+        if (painted(t) && painted(h)) {
             auto now = t.region(0, 0, t.width(), t.height());
             const auto more = h.region(0, 0, h.width(), h.height());
             now.insert(now.end(), more.begin(), more.end());
@@ -537,8 +541,13 @@ ScreenRect XSession::clientRect(Window window) const
 
 Frame XSession::grab(Window window) const
 {
+    // Only what is on the screen can be read: a window taller than a small screen is cut at
+    // its bottom edge.
     const ScreenRect rect = clientRect(window);
-    return grab(window, 0, 0, rect.width, rect.height);
+    const int screenWidth = DisplayWidth(connection_, DefaultScreen(connection_));
+    const int screenHeight = DisplayHeight(connection_, DefaultScreen(connection_));
+    return grab(window, 0, 0, std::min(rect.width, screenWidth - rect.x),
+        std::min(rect.height, screenHeight - rect.y));
 }
 
 Frame XSession::grab(Window window, int x, int y, int width, int height) const
@@ -624,13 +633,14 @@ void XSession::type(const std::vector<std::string>& xdotoolArgs) const
 
 void XSession::focus(Window window) const
 {
-    const auto until = std::chrono::steady_clock::now() + 3s;
+    // A nested compositor on a busy machine can take a while to act on a click.
+    const auto until = std::chrono::steady_clock::now() + 6s;
     do {
         if (desktop_ == Desktop::Bare)
             runTool({ "xdotool", "windowfocus", "--sync", std::to_string(window) });
         else if (focused() != window)
             click(window);
-        if (waitUntil([&] { return focused() == window; }, 300ms))
+        if (waitUntil([&] { return focused() == window; }, 500ms))
             return;
     } while (std::chrono::steady_clock::now() < until);
     throw std::runtime_error("the focus never reached the window");

@@ -3,6 +3,7 @@
 
 #include <chrono>
 #include <optional>
+#include <ostream>
 #include <string>
 #include <sys/types.h>
 #include <utility>
@@ -51,6 +52,11 @@ private:
 // compositor. Each starts on an X server of its own.
 enum class Desktop { Bare, Openbox, Mutter, Weston, Kwin, Xfwm4 };
 std::string desktopName(Desktop desktop);
+// How GoogleTest names a desktop in its output.
+inline void PrintTo(Desktop desktop, std::ostream* out)
+{
+    *out << desktopName(desktop);
+}
 // The desktops named in a comma-separated list ("bare,openbox,mutter,weston").
 std::vector<Desktop> desktopsNamed(const std::string& list);
 
