@@ -670,36 +670,43 @@ void XSession::destroy(Window window) const
     XFlush(connection_);
 }
 
-void XSession::requestMaximize(Window window) const
+namespace {
+
+// A client message about the window, sent to `to` (the window itself, or the root window for
+// what the window manager is asked to do).
+void sendMessage(Display* display, Window to, Window window, const char* type,
+    std::initializer_list<long> data, long mask)
 {
     XEvent event {};
     event.xclient.type = ClientMessage;
     event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(connection_, "_NET_WM_STATE", False);
+    event.xclient.message_type = XInternAtom(display, type, False);
     event.xclient.format = 32;
-    event.xclient.data.l[0] = 1; // add
-    event.xclient.data.l[1]
-        = static_cast<long>(XInternAtom(connection_, "_NET_WM_STATE_MAXIMIZED_VERT", False));
-    event.xclient.data.l[2]
-        = static_cast<long>(XInternAtom(connection_, "_NET_WM_STATE_MAXIMIZED_HORZ", False));
-    event.xclient.data.l[3] = 1; // from an application
-    XSendEvent(connection_, DefaultRootWindow(connection_), False,
-        SubstructureRedirectMask | SubstructureNotifyMask, &event);
-    XFlush(connection_);
+    std::copy(data.begin(), data.end(), event.xclient.data.l);
+    XSendEvent(display, to, False, mask, &event);
+    XFlush(display);
+}
+
+long atom(Display* display, const char* name)
+{
+    return static_cast<long>(XInternAtom(display, name, False));
+}
+
+} // namespace
+
+void XSession::requestMaximize(Window window) const
+{
+    // Added (1), both ways, asked by an application (1).
+    sendMessage(connection_, DefaultRootWindow(connection_), window, "_NET_WM_STATE",
+        { 1, atom(connection_, "_NET_WM_STATE_MAXIMIZED_VERT"),
+            atom(connection_, "_NET_WM_STATE_MAXIMIZED_HORZ"), 1 },
+        SubstructureRedirectMask | SubstructureNotifyMask);
 }
 
 void XSession::requestClose(Window window) const
 {
-    XEvent event {};
-    event.xclient.type = ClientMessage;
-    event.xclient.window = window;
-    event.xclient.message_type = XInternAtom(connection_, "WM_PROTOCOLS", False);
-    event.xclient.format = 32;
-    event.xclient.data.l[0]
-        = static_cast<long>(XInternAtom(connection_, "WM_DELETE_WINDOW", False));
-    event.xclient.data.l[1] = CurrentTime;
-    XSendEvent(connection_, window, False, NoEventMask, &event);
-    XFlush(connection_);
+    sendMessage(connection_, window, window, "WM_PROTOCOLS",
+        { atom(connection_, "WM_DELETE_WINDOW"), CurrentTime }, NoEventMask);
 }
 
 std::vector<int> XSession::iconSizes(Window window) const
