@@ -10,6 +10,7 @@
 #include "host/shape_widget.h"
 #include "host/tick_timer.h"
 #include "host/twips.h"
+#include "host/window_manager.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -167,9 +168,11 @@ void HostWindow::showGameOverBox()
     // own window, and otherwise waits until the player comes back to it.
     const bool takeFocus = isActiveWindow();
     box->setAttribute(Qt::WA_ShowWithoutActivating, !takeFocus);
-    // A utility window: desktops that would hand a new dialog the keyboard whatever it asks
-    // (XWayland under weston) leave a utility window alone.
-    box->setWindowFlag(Qt::Tool, true);
+    // weston hands every new dialog the keyboard, whatever it asks, and places it where it
+    // likes; a utility window it leaves alone, by its window. Elsewhere the box stays a dialog:
+    // kwin hides the utility windows of a window that is not active.
+    if (windowManagerName() == "Weston WM")
+        box->setWindowFlag(Qt::Tool, true);
     box->installEventFilter(this);
     for (QAbstractButton* button : box->buttons())
         button->installEventFilter(this);

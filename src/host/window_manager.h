@@ -1,0 +1,13 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <string>
+
+namespace zorvik {
+
+// The name the running X11 window manager gives itself (_NET_WM_NAME of the window that
+// _NET_SUPPORTING_WM_CHECK names: "Openbox", "Mutter (Muffin)", "KWin", "Weston WM", ...);
+// empty where there is none, or no X11.
+std::string windowManagerName();
+
+} // namespace zorvik
