@@ -11,8 +11,7 @@ namespace {
 ScreenRect placeUnder(Desktop desktop, ScreenRect asked)
 {
     switch (desktop) {
-    case Desktop::Mutter:
-    case Desktop::Kwin: // a 37-px title bar stays on screen
+    case Desktop::Mutter: // a 37-px title bar stays on screen
         asked.y = std::max(asked.y, 37);
         return asked;
     case Desktop::Weston: // XWayland windows land off by weston's frame

@@ -256,9 +256,11 @@ XSession::XSession(SessionOptions options)
     int fds[2];
     if (pipe2(fds, 0) != 0)
         throw std::runtime_error("pipe failed");
-    // A desktop's title bars and panels need more room than the bare screen gives.
+    // A desktop's title bars and panels need more room than the bare screen gives; weston's
+    // window leaves a strip below it where the pointer waits between clicks.
     const int height = options_.screenHeight ? options_.screenHeight
         : desktop_ == Desktop::Bare          ? 800
+        : desktop_ == Desktop::Weston        ? 1024 + parkingStrip
                                              : 1024;
     xvfb_ = spawn({ "Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0",
         std::to_string(options_.screenWidth) + "x" + std::to_string(height) + "x24", "-dpi", "96",
@@ -319,6 +321,8 @@ void XSession::startWeston()
     // has no seat, so no keyboard focus. Its XWayland is where the game runs. Pixman rendering
     // spares the CPU a software GL.
     const std::string log = runtimeDir_ + "/weston.log";
+    // weston follows a pointer that comes into its window, not one that was there before it.
+    parkPointer();
     desktopProcess_
         = spawn({ "weston", "--backend=x11-backend.so", "--use-pixman", "--width=1280",
                     "--height=1024", "--xwayland", "--socket=wayland-zorvik", "--log=" + log },
@@ -337,6 +341,8 @@ void XSession::startWeston()
     if (xwayland.empty())
         throw std::runtime_error("weston started no XWayland");
     display_ = xwayland;
+    // The keyboard goes to weston's window whether or not the pointer is over it.
+    input({ "xdotool", "search", "--sync", "--class", "Weston Compositor", "windowfocus" });
 }
 
 void XSession::startAccessibilityBus()
@@ -617,11 +623,18 @@ void XSession::click(Window window) const
     if (desktop_ == Desktop::Bare) // no window manager to activate what is clicked
         runTool({ "xdotool", "windowfocus", std::to_string(window) });
     const ScreenRect rect = clientRect(window);
-    // The top right corner: clear of the labels and of a box's button.
-    // Moved there first: some desktops act on a click only where the pointer was seen to go.
-    const std::string x = std::to_string(rect.x + rect.width - 4), y = std::to_string(rect.y + 4);
-    input({ "xdotool", "mousemove", x, std::to_string(rect.y + 8), "sleep", "0.05", "mousemove", x,
-        y, "sleep", "0.05", "click", "1" });
+    // Near the top right corner: clear of the labels and of a box's button, and far enough in
+    // for no desktop to take it for a grab at the frame's edge. The pointer comes in from
+    // where it was parked, as a player's hand comes to a window.
+    parkPointer();
+    input({ "xdotool", "mousemove", std::to_string(rect.x + rect.width - 16),
+        std::to_string(rect.y + 16), "sleep", "0.05", "click", "1" });
+}
+
+void XSession::parkPointer() const
+{
+    // The screen's bottom left corner: under weston, outside its window.
+    input({ "xdotool", "mousemove", "0", "10000", "sleep", "0.05" });
 }
 
 void XSession::type(const std::vector<std::string>& xdotoolArgs) const
@@ -643,7 +656,8 @@ void XSession::focus(Window window) const
         if (waitUntil([&] { return focused() == window; }, 500ms))
             return;
     } while (std::chrono::steady_clock::now() < until);
-    throw std::runtime_error("the focus never reached the window");
+    throw std::runtime_error("the focus never reached window " + std::to_string(window)
+        + ": it is on " + std::to_string(focused()));
 }
 
 void XSession::key(Window window, const std::string& keys) const

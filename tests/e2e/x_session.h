@@ -133,6 +133,8 @@ private:
     void startAccessibilityBus();
     void startDesktop();
     void startWeston();
+    void parkPointer() const;
+    static constexpr int parkingStrip = 16;
     // xdotool on the display the player's keyboard and mouse are on.
     int input(std::vector<std::string> args) const;
     SessionOptions options_;
