@@ -60,25 +60,25 @@ public:
         return !exitStatus();
     }
 
-    // Dismisses the window's box if one is open; false if it never closes.
+    // Dismisses the window's box if one is open; false if it never closes. A second try
+    // answers a box whose window the storm's last keys were still reaching as it opened.
     bool dismissBoxOf(Window window)
     {
-        const auto box = x_.boxOf(window);
-        if (!box)
-            return true;
-        try {
-            x_.key(*box, pick(2) ? "Return" : "Escape");
-        } catch (const std::runtime_error&) {
-            return false;
+        for (int attempt = 0; attempt < 2; ++attempt) {
+            const auto box = x_.boxOf(window);
+            if (!box)
+                return true;
+            try {
+                x_.key(*box, pick(2) ? "Return" : "Escape");
+            } catch (const std::runtime_error&) {
+                continue;
+            }
+            if (waitUntil([&] { return !x_.boxOf(window); }, 5s)) {
+                ++boxesDismissed_;
+                return true;
+            }
         }
-        const auto until = std::chrono::steady_clock::now() + 5s;
-        while (x_.boxOf(window)) {
-            if (std::chrono::steady_clock::now() > until)
-                return false;
-            sleepFor(10ms);
-        }
-        ++boxesDismissed_;
-        return true;
+        return false;
     }
 
     // The game's exit status once it has exited, waiting at most this long.
