@@ -16,13 +16,15 @@ namespace zorvik::e2e {
 inline constexpr std::pair<double, double> towerBallHome { 205.1, 356.5 };
 inline constexpr std::pair<double, double> hopperBallHome { 244.5, 244.5 };
 
-// The ball is drawn within a pixel and a half of where it should be.
+// The ball is drawn within a pixel and a half of where it should be. A platform dealt
+// against the ball at load joins its dark columns, which moves the measured centre up or down
+// by as much as half a platform's height (4.5 px).
 inline ::testing::AssertionResult ballAt(const Frame& frame, std::pair<double, double> centre)
 {
     const auto ball = frame.ballCentre();
     if (!ball)
         return ::testing::AssertionFailure() << "no ball on screen";
-    if (std::abs(ball->first - centre.first) > 1.5 || std::abs(ball->second - centre.second) > 1.5)
+    if (std::abs(ball->first - centre.first) > 1.5 || std::abs(ball->second - centre.second) > 5)
         return ::testing::AssertionFailure()
             << "ball at (" << ball->first << ", " << ball->second << "), not (" << centre.first
             << ", " << centre.second << ")";
