@@ -224,9 +224,26 @@ protected:
         return *box;
     }
 
+    // The box goes before its window's reset reaches the screen, and the reset may arrive in
+    // more than one update; a window at rest shows the same picture twice running.
     bool waitForBoxClosed(Window owner) const
     {
-        return waitUntil([&] { return !x.boxOf(owner); }, 3s);
+        if (!waitUntil([&] { return !x.boxOf(owner); }, 3s))
+            return false;
+        const auto picture = [&] {
+            const Frame frame = x.grab(owner);
+            return frame.region(0, 0, frame.width(), frame.height());
+        };
+        auto last = picture();
+        waitUntil(
+            [&] {
+                auto now = picture();
+                const bool still = now == last;
+                last = std::move(now);
+                return still;
+            },
+            1s, 20ms);
+        return true;
     }
 
     // Whether the keys typed now reach the window or its open box.
