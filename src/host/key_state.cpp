@@ -1,19 +1,16 @@
 // SPDX-License-Identifier: MIT
 #include "host/key_state.h"
 
-#include <QGuiApplication>
+#include "host/x11_connection.h"
+
 #include <cstdlib>
 #include <memory>
-#include <xcb/xcb.h>
 
 namespace zorvik {
 
 std::optional<bool> keyIsDown(quint32 nativeScanCode)
 {
-    const auto* x11
-        = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    // The offscreen platform answers as X11 too, with no connection.
-    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    xcb_connection_t* connection = x11Connection();
     if (!connection || nativeScanCode == 0 || nativeScanCode > 255)
         return std::nullopt;
     const std::unique_ptr<xcb_query_keymap_reply_t, decltype(&std::free)> keymap(

@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: MIT
 #include "host/window_manager.h"
 
-#include <QGuiApplication>
+#include "host/x11_connection.h"
+
 #include <cstdlib>
 #include <cstring>
 #include <memory>
-#include <xcb/xcb.h>
 
 namespace zorvik {
 
@@ -36,10 +36,7 @@ Reply property(xcb_connection_t* connection, xcb_window_t window, xcb_atom_t nam
 
 std::string windowManagerName()
 {
-    const auto* x11
-        = qGuiApp ? qGuiApp->nativeInterface<QNativeInterface::QX11Application>() : nullptr;
-    // The offscreen platform answers as X11 too, with no connection.
-    xcb_connection_t* connection = x11 ? x11->connection() : nullptr;
+    xcb_connection_t* connection = x11Connection();
     if (!connection)
         return {};
     const xcb_window_t root = xcb_setup_roots_iterator(xcb_get_setup(connection)).data->root;
