@@ -149,12 +149,10 @@ protected:
         Window window, const LabelBox& box, std::chrono::milliseconds duration) const
     {
         int changes = 0;
-        auto last = x.grab(window, box.x, box.y, box.width, box.height)
-                        .region(0, 0, box.width, box.height);
+        Frame last = x.grab(window, box.x, box.y, box.width, box.height);
         const auto until = std::chrono::steady_clock::now() + duration;
         while (std::chrono::steady_clock::now() < until) {
-            auto now = x.grab(window, box.x, box.y, box.width, box.height)
-                           .region(0, 0, box.width, box.height);
+            Frame now = x.grab(window, box.x, box.y, box.width, box.height);
             if (now != last) {
                 ++changes;
                 last = std::move(now);
@@ -230,14 +228,10 @@ protected:
     {
         if (!waitUntil([&] { return !x.boxOf(owner); }, 3s))
             return false;
-        const auto picture = [&] {
-            const Frame frame = x.grab(owner);
-            return frame.region(0, 0, frame.width(), frame.height());
-        };
-        auto last = picture();
+        Frame last = x.grab(owner);
         waitUntil(
             [&] {
-                auto now = picture();
+                Frame now = x.grab(owner);
                 const bool still = now == last;
                 last = std::move(now);
                 return still;

@@ -99,19 +99,15 @@ public:
         if (!dismissBoxOf(window))
             return false;
         x_.key(window, "Return");
-        const auto picture = [&] {
-            const Frame frame = x_.grab(window);
-            return frame.region(0, 0, frame.width(), frame.height());
-        };
         const auto start = std::chrono::steady_clock::now();
         auto lastChange = start;
-        auto last = picture();
+        Frame last = x_.grab(window);
         while (!x_.boxOf(window)) {
             const auto now = std::chrono::steady_clock::now();
             if (now > start + 3min || now > lastChange + 2s || exitStatus())
                 return false;
             sleepFor(100ms);
-            auto next = picture();
+            Frame next = x_.grab(window);
             if (next != last)
                 lastChange = now;
             last = std::move(next);

@@ -464,17 +464,15 @@ void XSession::startGame()
     // A freshly mapped window is black until Qt paints it (a dark theme's background is not
     // pure black); wait for a painted, settled picture.
     const auto until = std::chrono::steady_clock::now() + 5s;
-    std::vector<unsigned> last;
+    std::pair<Frame, Frame> last;
     while (std::chrono::steady_clock::now() < until) {
-        const Frame t = grab(tower), h = grab(hopper);
+        Frame t = grab(tower), h = grab(hopper);
         // Read at the bottom right corners: on a small screen the windows overlap, and the
         // tower covers the hopper's top left.
         const auto painted
             = [](const Frame& f) { return f.at(f.width() - 3, f.height() - 3) != 0; };
         if (painted(t) && painted(h)) {
-            auto now = t.region(0, 0, t.width(), t.height());
-            const auto more = h.region(0, 0, h.width(), h.height());
-            now.insert(now.end(), more.begin(), more.end());
+            std::pair now { std::move(t), std::move(h) };
             if (now == last)
                 return;
             last = std::move(now);

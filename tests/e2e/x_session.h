@@ -41,6 +41,7 @@ public:
     std::optional<std::pair<double, double>> ballCentre() const;
     // Pixels of a region, to compare a label before and after.
     std::vector<unsigned> region(int x, int y, int width, int height) const;
+    friend bool operator==(const Frame&, const Frame&) = default;
 
 private:
     int width_ = 0;
