@@ -162,9 +162,9 @@ int Frame::transitions(int y, int x0, int x1) const
     return count;
 }
 
-std::optional<std::pair<double, double>> Frame::ballCentre() const
+std::optional<std::pair<double, double>> Frame::ballCentre(double scale) const
 {
-    constexpr int tall = 30;
+    const double tall = 30 * scale;
     double sumX = 0, sumY = 0;
     int columns = 0;
     for (int x = 0; x < width_; ++x) {

@@ -37,8 +37,9 @@ public:
     bool dark(int x, int y) const;
     // Dark/light changes along one row between x0 and x1: text has many, a bar two.
     int transitions(int y, int x0, int x1) const;
-    // Centre of the columns that carry a dark run at least 30 pixels tall: only the ball is.
-    std::optional<std::pair<double, double>> ballCentre() const;
+    // Centre of the columns that carry a dark run at least 30 pixels tall at the given drawing
+    // scale: only the ball is. Two platforms stacked are 18 pixels at most, times the scale.
+    std::optional<std::pair<double, double>> ballCentre(double scale = 1) const;
     // Pixels of a region, to compare a label before and after.
     std::vector<unsigned> region(int x, int y, int width, int height) const;
     friend bool operator==(const Frame&, const Frame&) = default;
