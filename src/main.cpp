@@ -16,6 +16,7 @@
 
 int main(int argc, char* argv[])
 {
+    zorvik::catchQuitSignals();
     zorvik::CommandLine commandLine(argc, argv);
     if (const auto status = commandLine.exitStatus())
         return *status;

@@ -7,9 +7,14 @@ class QSocketNotifier;
 
 namespace zorvik {
 
-// Ends the event loop cleanly on SIGTERM and SIGINT, so the program exits with status 0 also
-// while a "Game Over" box is open. The handler only writes to a pipe; the quit runs in the
-// event loop.
+// SIGTERM and SIGINT end the program with status 0 whenever they come. Called first thing in
+// main: until the event loop can take them there is nothing to save, so they end the process at
+// once, even one stuck waiting on a display that never answers.
+void catchQuitSignals();
+
+// Once one exists (after catchQuitSignals), SIGTERM and SIGINT end the event loop cleanly, also
+// while a "Game Over" box is open. The handler only writes to a pipe; the quit runs in the event
+// loop.
 class QuitOnSignal final : public QObject {
 public:
     explicit QuitOnSignal(QObject* parent = nullptr);
