@@ -24,6 +24,7 @@ struct ScreenRect {
     int y = 0;
     int width = 0;
     int height = 0;
+    friend bool operator==(const ScreenRect&, const ScreenRect&) = default;
 };
 
 // Pixels read from a window, 0xRRGGBB each.
