@@ -184,7 +184,29 @@ std::optional<std::pair<double, double>> Frame::ballCentre(double scale) const
     }
     if (columns == 0)
         return std::nullopt;
-    return std::make_pair(sumX / columns, sumY / columns);
+    const double roughX = sumX / columns, centreY = sumY / columns;
+
+    // A platform joined to the ball lengthens the columns on its side only, which pulls the
+    // column centre sideways. Across the ball's middle rows, a row whose dark run through the
+    // centre is no wider than the ball is the ball's alone, and its middle is the centre.
+    const double wide = 42 * scale, reach = 14 * scale;
+    double sumRowX = 0;
+    int rows = 0;
+    for (int y = static_cast<int>(centreY - reach); y <= static_cast<int>(centreY + reach); ++y) {
+        int left = static_cast<int>(roughX), right = left;
+        if (!dark(left, y))
+            continue;
+        while (dark(left - 1, y) && left > 0)
+            --left;
+        while (dark(right + 1, y) && right < width_ - 1)
+            ++right;
+        const int run = right - left + 1;
+        if (run >= tall && run <= wide) {
+            sumRowX += (left + right) / 2.0;
+            ++rows;
+        }
+    }
+    return std::make_pair(rows ? sumRowX / rows : roughX, centreY);
 }
 
 std::vector<unsigned> Frame::region(int x, int y, int width, int height) const

@@ -38,8 +38,9 @@ public:
     bool dark(int x, int y) const;
     // Dark/light changes along one row between x0 and x1: text has many, a bar two.
     int transitions(int y, int x0, int x1) const;
-    // Centre of the columns that carry a dark run at least 30 pixels tall at the given drawing
-    // scale: only the ball is. Two platforms stacked are 18 pixels at most, times the scale.
+    // The ball's centre: the only shape with dark runs at least 30 pixels tall at the given
+    // drawing scale (two platforms stacked are 18 pixels at most, times the scale). A platform
+    // joined to it moves the centre found up or down by half a platform's height at most.
     std::optional<std::pair<double, double>> ballCentre(double scale = 1) const;
     // Pixels of a region, to compare a label before and after.
     std::vector<unsigned> region(int x, int y, int width, int height) const;
