@@ -184,7 +184,7 @@ TEST(ScreenReader, ReadsWindowsLabelsAndTheGameOverAlert)
     const Window tower = x.waitForWindow("Zorvik!");
     x.key(tower, "Return");
     std::optional<Window> box;
-    ASSERT_TRUE(waitUntil([&] { return (box = x.boxOf(tower)).has_value(); }, 10s));
+    ASSERT_TRUE(waitUntil([&] { return (box = x.boxOf(tower)).has_value(); }, longestGame));
     AccessibleTree over;
     const AccessibleWindow* alert = nullptr;
     waitUntil(

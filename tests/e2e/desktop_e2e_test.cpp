@@ -51,7 +51,7 @@ TEST_P(DesktopTest, BoxNeverTakesTheKeyboardFromTheWindowBeingPlayed)
     x.key(tower, "Return");
     x.focus(hopper);
     x.type({ "keydown", "Right" });
-    const Window towerBox = waitForBox(tower, 30s);
+    const Window towerBox = waitForBox(tower);
     sleepFor(300ms);
     EXPECT_EQ(x.focused(), hopper) << "the tower's box took the keyboard";
     expectOverItsWindow(x, tower, towerBox);
@@ -67,13 +67,13 @@ TEST_P(DesktopTest, BoxNeverTakesTheKeyboardFromTheWindowBeingPlayed)
     EXPECT_TRUE(waitForBoxClosed(tower)) << "the player came back to the tower";
 
     if (!promptShown(hopper, hopperPrompt)) { // the hopper's game from above runs out first
-        waitForBox(hopper, 30s);
+        waitForBox(hopper);
         answerBox(hopper, { "key", "Escape" });
         ASSERT_TRUE(waitForBoxClosed(hopper));
     }
     x.key(hopper, "Return"); // left alone, its ball soon misses the jumping brick
     x.focus(tower);
-    const Window hopperBox = waitForBox(hopper, 30s);
+    const Window hopperBox = waitForBox(hopper);
     sleepFor(300ms);
     EXPECT_EQ(x.focused(), tower) << "the hopper's box took the keyboard";
     expectOverItsWindow(x, hopper, hopperBox);
@@ -91,7 +91,7 @@ TEST_P(DesktopTest, BoxNeverTakesTheKeyboardFromTheWindowBeingPlayed)
 TEST_P(DesktopTest, HeldReturnOnTheBoxStartsNoGame)
 {
     x.key(tower, "Return");
-    waitForBox(tower, 30s);
+    waitForBox(tower);
     answerBox(tower, { "keydown", "Return", "sleep", "1.5", "keyup", "Return" });
     ASSERT_TRUE(waitForBoxClosed(tower));
     sleepFor(100ms);
@@ -119,7 +119,7 @@ TEST_P(DesktopTest, MaximizeKeepsThePlayArea)
                 lowest = std::max(lowest, ball->second);
             return x.boxOf(tower).has_value();
         },
-        30s, 1ms);
+        longestGame, 1ms);
     ASSERT_TRUE(x.boxOf(tower));
     EXPECT_LT(lowest, 548 + 21) << "the game ended below the play area's bottom edge";
 }

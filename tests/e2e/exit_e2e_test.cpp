@@ -11,7 +11,7 @@ namespace {
 bool playToGameOver(XSession& x, Window window)
 {
     x.key(window, "Return");
-    const auto until = std::chrono::steady_clock::now() + 30s;
+    const auto until = std::chrono::steady_clock::now() + longestGame;
     while (!x.boxOf(window) && std::chrono::steady_clock::now() < until)
         sleepFor(20ms);
     return x.boxOf(window).has_value();

@@ -70,7 +70,7 @@ TEST_P(DesktopTest, EachWindowPlaysWhileTheOthersBoxIsOpen)
     // The ball falls onto the brick, which then jumps away from its load place.
     EXPECT_TRUE(waitUntil([&] { return !x.grab(hopper, 236, 412, 1, 1).dark(0, 0); }, 3s, 2ms))
         << "the brick moved after the landing";
-    waitForBox(hopper, 30s);
+    waitForBox(hopper);
     // The tower starts, ticks and ends its own game with the hopper's box open.
     const auto towerZero = label(tower, towerScore);
     x.key(tower, "Return");
