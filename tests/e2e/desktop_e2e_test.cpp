@@ -82,7 +82,10 @@ TEST_P(DesktopTest, BoxNeverTakesTheKeyboardFromTheWindowBeingPlayed)
     EXPECT_TRUE(x.boxOf(hopper)) << "Escape meant for the tower closed the hopper's box";
     const auto towerZero = label(tower, towerScore);
     x.type({ "key", "Return" });
-    EXPECT_TRUE(waitForChange(tower, towerScore, towerZero)) << "Return went to the tower";
+    EXPECT_TRUE(waitForChange(tower, towerScore, towerZero))
+        << "Return went to the tower, whose game "
+        << (promptShown(tower, towerPrompt) ? "never started" : "stands still")
+        << "; the keyboard is on window " << x.focused() << ", the tower is " << tower;
     answerBox(hopper, { "key", "Return" });
     EXPECT_TRUE(waitForBoxClosed(hopper));
 }
