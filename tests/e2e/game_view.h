@@ -96,6 +96,8 @@ public:
                 return false;
         return true;
     }
+    // Whether a platform or the ball covers part of the label, hiding its text there.
+    bool covered() const { return std::count(pixels_.begin(), pixels_.end(), masked) > 0; }
     friend void PrintTo(const LabelImage& image, std::ostream* out)
     {
         *out << "label image " << image.width_ << " wide";
@@ -175,11 +177,21 @@ protected:
         return frame.transitions(box.y + box.height / 2, box.x - 40, box.x + box.width + 40) > 20;
     }
 
-    // Waits until the label's pixels differ from before; false if they never do.
+    // Waits until the label's pixels differ from before, or from one read to the next; false
+    // if they never do. A platform dealt over the label hides its text in `before`, and a
+    // score that counts on is then seen from read to read.
     bool waitForChange(Window window, const LabelBox& box, const LabelImage& before,
         std::chrono::milliseconds timeout = 2s) const
     {
-        return waitUntil([&] { return label(window, box) != before; }, timeout, 2ms);
+        std::optional<LabelImage> last;
+        return waitUntil(
+            [&] {
+                LabelImage now = label(window, box);
+                const bool changed = now != before || (last && now != *last);
+                last = std::move(now);
+                return changed;
+            },
+            timeout, 2ms);
     }
 
     // Waits until the label shows exactly these pixels.
