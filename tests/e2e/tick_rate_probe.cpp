@@ -25,13 +25,11 @@ int probe()
     x.key(tower, "Return");
     using Clock = std::chrono::steady_clock;
     std::vector<Clock::time_point> changes;
-    auto last = x.grab(tower, towerScore.x, towerScore.y, towerScore.width, towerScore.height)
-                    .region(0, 0, towerScore.width, towerScore.height);
+    Frame last = x.grab(tower, towerScore.x, towerScore.y, towerScore.width, towerScore.height);
     const auto start = Clock::now();
     auto nextLeap = start + 2s;
     while (Clock::now() - start < 11s) {
-        auto now = x.grab(tower, towerScore.x, towerScore.y, towerScore.width, towerScore.height)
-                       .region(0, 0, towerScore.width, towerScore.height);
+        Frame now = x.grab(tower, towerScore.x, towerScore.y, towerScore.width, towerScore.height);
         if (now != last) {
             changes.push_back(Clock::now());
             last = std::move(now);

@@ -209,15 +209,6 @@ std::optional<std::pair<double, double>> Frame::ballCentre(double scale) const
     return std::make_pair(rows ? sumRowX / rows : roughX, centreY);
 }
 
-std::vector<unsigned> Frame::region(int x, int y, int width, int height) const
-{
-    std::vector<unsigned> out;
-    for (int row = y; row < y + height; ++row)
-        for (int col = x; col < x + width; ++col)
-            out.push_back(at(col, row));
-    return out;
-}
-
 namespace {
 
 struct DesktopCommand {

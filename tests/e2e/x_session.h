@@ -42,8 +42,6 @@ public:
     // drawing scale (two platforms stacked are 18 pixels at most, times the scale). A platform
     // joined to it moves the centre found up or down by half a platform's height at most.
     std::optional<std::pair<double, double>> ballCentre(double scale = 1) const;
-    // Pixels of a region, to compare a label before and after.
-    std::vector<unsigned> region(int x, int y, int width, int height) const;
     friend bool operator==(const Frame&, const Frame&) = default;
 
 private:
