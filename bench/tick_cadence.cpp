@@ -6,8 +6,9 @@
 
 #include "cadence_stats.h"
 #include "forms/form1.h"
-#include "host/host_window.h"
-#include "host/tick_timer.h"
+#include "forms/form2.h"
+#include "host/platform/tick_timer.h"
+#include "host/view/host_window.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -140,7 +141,8 @@ int main(int argc, char* argv[])
 
     // Built as the game's main() builds it: the tower's load handler opens the hopper.
     QPointer<zorvik::HostWindow> tower = new zorvik::HostWindow(
-        [](zorvik::FormHost& host) { return std::make_unique<zorvik::Form1>(host); });
+        [](zorvik::FormHost& host) { return std::make_unique<zorvik::Form1>(host); },
+        [](zorvik::FormHost& host) { return std::make_unique<zorvik::Form2>(host); });
     tower->loadAndShow();
     QPointer<zorvik::HostWindow> hopper = tower->hopper();
 

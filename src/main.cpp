@@ -2,12 +2,13 @@
 // Zorvik: two play windows side by side, the tower and the hopper.
 
 #include "forms/form1.h"
-#include "host/command_line.h"
-#include "host/display_check.h"
-#include "host/game_icon.h"
-#include "host/host_window.h"
-#include "host/lost_window_watch.h"
-#include "host/quit_on_signal.h"
+#include "forms/form2.h"
+#include "host/app/command_line.h"
+#include "host/app/display_check.h"
+#include "host/app/game_icon.h"
+#include "host/app/lost_window_watch.h"
+#include "host/app/quit_on_signal.h"
+#include "host/view/host_window.h"
 
 #include <QApplication>
 #include <QPointer>
@@ -36,7 +37,8 @@ int main(int argc, char* argv[])
 
     // The tower is the start-up window; its load handler opens the hopper first.
     auto* tower = new zorvik::HostWindow(
-        [](zorvik::FormHost& host) { return std::make_unique<zorvik::Form1>(host); });
+        [](zorvik::FormHost& host) { return std::make_unique<zorvik::Form1>(host); },
+        [](zorvik::FormHost& host) { return std::make_unique<zorvik::Form2>(host); });
     tower->loadAndShow();
     const int status = QApplication::exec();
     // Windows still open when a signal ended the loop go here, each with its children.

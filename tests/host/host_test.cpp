@@ -1,12 +1,13 @@
 // SPDX-License-Identifier: MIT
 #include "forms/form1.h"
-#include "host/host_window.h"
-#include "host/key_gate.h"
-#include "host/key_map.h"
-#include "host/label_layout.h"
-#include "host/screen_fit.h"
-#include "host/shape_widget.h"
-#include "host/twips.h"
+#include "forms/form2.h"
+#include "host/input/key_gate.h"
+#include "host/input/key_map.h"
+#include "host/view/host_window.h"
+#include "host/view/label_layout.h"
+#include "host/view/screen_fit.h"
+#include "host/view/shape_widget.h"
+#include "host/view/twips.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -16,6 +17,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <memory>
 
 namespace zorvik {
 namespace {
@@ -41,7 +43,8 @@ protected:
     void SetUp() override
     {
         qApp->installEventFilter(&shown);
-        tower = new HostWindow([](FormHost& host) { return std::make_unique<Form1>(host); });
+        tower = new HostWindow([](FormHost& host) { return std::make_unique<Form1>(host); },
+            [](FormHost& host) { return std::make_unique<Form2>(host); });
         tower->loadAndShow();
         hopper = tower->hopper();
         qApp->removeEventFilter(&shown);
@@ -56,7 +59,7 @@ protected:
     Form1& towerForm() const { return static_cast<Form1&>(tower->form()); }
 
     // Runs the event loop until the window's box opens.
-    QMessageBox* waitForBox(HostWindow* window) const
+    GameOverBox* waitForBox(HostWindow* window) const
     {
         [[maybe_unused]] const bool opened
             = QTest::qWaitFor([&] { return window->gameOverBox() != nullptr; }, 3000);
@@ -374,7 +377,7 @@ TEST_F(HostTest, GameOverBoxHoldsThenResets)
     QTest::keyClick(tower, Qt::Key_Return);
     form.ball.Top = 9000;
     form.ySpeed = 0;
-    QMessageBox* box = waitForBox(tower);
+    GameOverBox* box = waitForBox(tower);
     ASSERT_TRUE(box);
     EXPECT_EQ(box->text(), "Game Over");
     EXPECT_EQ(box->windowTitle(), "Zorvik");
@@ -416,22 +419,46 @@ TEST_F(HostTest, GameOverBoxHoldsThenResets)
 TEST_F(HostTest, EveryWayOfDismissingTheBoxFinishesTheGame)
 {
     Form1& form = towerForm();
-    const std::vector<std::function<void(QMessageBox*)>> dismissals {
-        [](QMessageBox* box) { QTest::keyClick(box, Qt::Key_Escape); },
-        [](QMessageBox* box) { QTest::keyClick(box->buttons().first(), Qt::Key_Space); },
-        [](QMessageBox* box) { box->buttons().first()->click(); },
-        [](QMessageBox* box) { box->close(); },
+    const std::vector<std::function<void(GameOverBox*)>> dismissals {
+        [](GameOverBox* box) { QTest::keyClick(box, Qt::Key_Escape); },
+        [](GameOverBox* box) { QTest::keyClick(box->buttons().first(), Qt::Key_Space); },
+        [](GameOverBox* box) { box->buttons().first()->click(); },
+        [](GameOverBox* box) { box->close(); },
     };
     for (const auto& dismiss : dismissals) {
         QTest::keyClick(tower, Qt::Key_Return);
         form.ball.Top = 9000;
-        QMessageBox* box = waitForBox(tower);
+        GameOverBox* box = waitForBox(tower);
         ASSERT_TRUE(box);
         dismiss(box);
         ASSERT_TRUE(QTest::qWaitFor([&] { return tower->gameOverBox() == nullptr; }, 2000));
         EXPECT_TRUE(form.lblStart.Visible);
         EXPECT_EQ(form.ball.Top, 5040);
     }
+}
+
+// Where the desktop kept the keyboard on the window, the box gets the window's keys as typed:
+// the Return that dismisses it, held, repeats without key-ups and starts no game.
+TEST_F(HostTest, ReturnPassedToTheBoxKeepsItsTimeAndStartsNoGameWhenHeld)
+{
+    Form1& form = towerForm();
+    QTest::keyClick(tower, Qt::Key_Return);
+    form.ball.Top = 9000;
+    ASSERT_TRUE(waitForBox(tower));
+    const auto returnAt = [](QEvent::Type type, quint64 time) {
+        auto event = std::make_unique<QKeyEvent>(type, Qt::Key_Return, Qt::NoModifier,
+            /*nativeScanCode=*/36, /*nativeVirtualKey=*/0xff0d, /*nativeModifiers=*/0,
+            QStringLiteral("\r"));
+        event->setTimestamp(time);
+        return event;
+    };
+    QApplication::sendEvent(tower, returnAt(QEvent::KeyPress, 50'000).get());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return tower->gameOverBox() == nullptr; }, 2000));
+    QApplication::sendEvent(tower, returnAt(QEvent::KeyPress, 50'040).get());
+    EXPECT_FALSE(form.tmrMovement.Enabled) << "a held Return started a game";
+    QApplication::sendEvent(tower, returnAt(QEvent::KeyRelease, 50'100).get());
+    QApplication::sendEvent(tower, returnAt(QEvent::KeyPress, 50'300).get());
+    EXPECT_TRUE(form.tmrMovement.Enabled) << "a fresh Return starts one";
 }
 
 // Closing the tower leaves the hopper playing, also with the tower's box open.

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "host/shape_widget.h"
+#include "host/view/shape_widget.h"
 
-#include "host/shape_colour.h"
+#include "host/view/shape_colour.h"
 
 #include <QEvent>
 #include <QPainter>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "host/lost_window_watch.h"
+#include "host/app/lost_window_watch.h"
 
 #include <QApplication>
 #include <QMetaObject>

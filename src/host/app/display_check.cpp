@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "host/display_check.h"
+#include "host/app/display_check.h"
 
 #include <QDir>
 #include <QJsonArray>

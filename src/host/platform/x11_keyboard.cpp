@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "host/key_state.h"
+#include "host/platform/x11_keyboard.h"
 
-#include "host/x11_connection.h"
+#include "host/platform/x11_connection.h"
 
 #include <cstdlib>
 #include <memory>

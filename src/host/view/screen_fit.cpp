@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "host/screen_fit.h"
+#include "host/view/screen_fit.h"
 
 #include <algorithm>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "host/label_layout.h"
+#include "host/view/label_layout.h"
 
 #include <algorithm>
 #include <numeric>

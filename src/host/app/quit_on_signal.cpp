@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "host/quit_on_signal.h"
+#include "host/app/quit_on_signal.h"
 
 #include <QCoreApplication>
 #include <QSocketNotifier>

@@ -1,24 +1,21 @@
 // SPDX-License-Identifier: MIT
-#include "host/host_window.h"
+#include "host/view/host_window.h"
 
-#include "forms/form2.h"
-#include "host/accessibility.h"
-#include "host/key_map.h"
-#include "host/key_state.h"
-#include "host/label_layout.h"
-#include "host/screen_fit.h"
-#include "host/shape_widget.h"
-#include "host/tick_timer.h"
-#include "host/twips.h"
-#include "host/window_manager.h"
+#include "host/accessibility/accessible_widgets.h"
+#include "host/accessibility/text_change_news.h"
+#include "host/input/key_map.h"
+#include "host/platform/tick_timer.h"
+#include "host/view/game_over_box.h"
+#include "host/view/label_layout.h"
+#include "host/view/screen_fit.h"
+#include "host/view/shape_widget.h"
+#include "host/view/twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMessageBox>
-#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <cmath>
@@ -62,12 +59,14 @@ QSize textSize(const QLabel& label)
 
 } // namespace
 
-HostWindow::HostWindow(const FormFactory& makeForm)
+HostWindow::HostWindow(const FormFactory& makeForm, FormFactory makeHopper)
     : form_(makeForm(*this))
-    , playArea_(new QWidget(this))
-    , timer_(new TickTimer(this))
+    , makeHopper_(std::move(makeHopper))
 {
-    installAccessibility();
+    // Before any child: a reader's view of the window is fixed the first time Qt makes it.
+    markPlayWindow(*this);
+    playArea_ = new QWidget(this);
+    timer_ = new TickTimer(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose);
     // A fixed-size window offers no maximize button.
@@ -157,84 +156,21 @@ float HostWindow::clientHeight() const
 
 void HostWindow::showGameOverBox()
 {
-    auto* box = new QMessageBox(QMessageBox::NoIcon, QStringLiteral("Zorvik"),
-        QStringLiteral("Game Over"), QMessageBox::Ok, this);
-    // Not modal to Qt: Qt drops a close request to a window a modal box blocks, and the player
-    // must be able to close a window with its box open. The form takes no keys and no ticks
-    // while its box is open, which makes the box modal to its own window only.
-    box->setWindowModality(Qt::NonModal);
-    box->setAttribute(Qt::WA_DeleteOnClose);
-    // The player may be playing the other window: the box takes the keyboard only from its
-    // own window, and otherwise waits until the player comes back to it.
-    const bool takeFocus = isActiveWindow();
-    box->setAttribute(Qt::WA_ShowWithoutActivating, !takeFocus);
-    // weston hands every new dialog the keyboard, whatever it asks, and places it where it
-    // likes; a utility window it leaves alone, by its window. Elsewhere the box stays a dialog:
-    // kwin hides the utility windows of a window that is not active.
-    if (windowManagerName() == "Weston WM")
-        box->setWindowFlag(Qt::Tool, true);
-    box->installEventFilter(this);
-    for (QAbstractButton* button : box->buttons())
-        button->installEventFilter(this);
-    box->setAccessibleDescription(gameOverDescription(*form_));
-    // Return, Space, Escape, the OK button and closing the box all end up here.
-    connect(box, &QDialog::finished, this, &HostWindow::gameOverBoxFinished);
-    box_ = box;
-    placeOverWindow(box);
-    box->show();
-    if (takeFocus)
-        box->activateWindow();
+    box_ = GameOverBox::open(*this, *playArea_, gameOverDescription(*form_), keys_);
+    connect(box_, &GameOverBox::dismissed, this, &HostWindow::gameOverBoxDismissed);
 }
 
-void HostWindow::placeOverWindow(QWidget* box) const
+void HostWindow::gameOverBoxDismissed()
 {
-    // Asked for explicitly: some desktops (XWayland under weston) place a dialog that leaves
-    // its place to them far from its window.
-    box->adjustSize();
-    QRect place(QPoint(0, 0), box->size());
-    place.moveCenter(mapToGlobal(playArea_->geometry().center()));
-    if (const QScreen* screen = this->screen())
-        place = fitInside(place, screen->availableGeometry());
-    box->move(place.topLeft());
-}
-
-void HostWindow::gameOverBoxFinished()
-{
-    const bool boxHadFocus = box_ && box_->isActiveWindow();
-    watchReturnOnBox();
     form_->gameOverBoxClosed();
     syncFromForm();
-    if (boxHadFocus)
-        activateWindow();
-}
-
-void HostWindow::watchReturnOnBox()
-{
-    // The Return that closed the box goes up where the window may never see it (a tap's
-    // key-up can reach the box as it goes): ask the keyboard until it is up.
-    const quint32 scanCode = std::exchange(boxReturnScanCode_, 0);
-    if (scanCode == 0)
-        return;
-    auto* poll = new QTimer(this);
-    poll->setInterval(20);
-    auto check = [this, poll, scanCode, polls = 0]() mutable {
-        const std::optional<bool> down = keyIsDown(scanCode);
-        if (down == false)
-            keys_.returnReleasedElsewhere();
-        if (down != true || ++polls > 500)
-            poll->deleteLater();
-        else if (!poll->isActive())
-            poll->start();
-    };
-    connect(poll, &QTimer::timeout, this, check);
-    check();
 }
 
 void HostWindow::openHopper()
 {
-    if (hopper_)
+    if (hopper_ || !makeHopper_)
         return;
-    hopper_ = new HostWindow([](FormHost& host) { return std::make_unique<Form2>(host); });
+    hopper_ = new HostWindow(makeHopper_);
     hopper_->loadAndShow();
 }
 
@@ -242,7 +178,7 @@ void HostWindow::keyPressEvent(QKeyEvent* event)
 {
     const KeyCode key = virtualKeyCode(event->key());
     const bool fresh = keys_.press(key, event->isAutoRepeat(), event->timestamp());
-    if (forwardToBox(event) || !fresh)
+    if (passToBox(*event) || !fresh)
         return;
     form_->Form_KeyDown(key, shiftState(event->modifiers()));
     syncFromForm();
@@ -252,23 +188,17 @@ void HostWindow::keyReleaseEvent(QKeyEvent* event)
 {
     const KeyCode key = virtualKeyCode(event->key());
     const bool real = keys_.release(key, event->isAutoRepeat(), event->timestamp());
-    if (forwardToBox(event) || !real)
+    if (passToBox(*event) || !real)
         return;
     form_->Form_KeyUp(key, shiftState(event->modifiers()));
     syncFromForm();
 }
 
-bool HostWindow::forwardToBox(QKeyEvent* event)
+bool HostWindow::passToBox(const QKeyEvent& event)
 {
-    // Where a desktop kept the keyboard on the window rather than hand it to the box, the
-    // box's keys still reach it.
     if (!box_ || !box_->isVisible())
         return false;
-    if (!event->isAutoRepeat()) {
-        QWidget* target = box_->focusWidget() ? box_->focusWidget() : box_.data();
-        QKeyEvent copy(event->type(), event->key(), event->modifiers(), event->text());
-        QApplication::sendEvent(target, &copy);
-    }
+    box_->passKey(event);
     return true;
 }
 
@@ -285,25 +215,9 @@ void HostWindow::focusOutEvent(QFocusEvent* event)
 
 void HostWindow::changeEvent(QEvent* event)
 {
-    // The player came back to a window whose box waits: the box takes the keyboard.
-    if (event->type() == QEvent::ActivationChange && isActiveWindow() && box_
-        && box_->isVisible()) {
-        box_->raise();
-        box_->activateWindow();
-    }
+    if (event->type() == QEvent::ActivationChange && isActiveWindow() && box_)
+        box_->windowActivated();
     QWidget::changeEvent(event);
-}
-
-bool HostWindow::eventFilter(QObject* watched, QEvent* event)
-{
-    if (event->type() == QEvent::KeyPress) {
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (virtualKeyCode(key->key()) == keys::Return) {
-            keys_.returnPressedElsewhere(key->timestamp());
-            boxReturnScanCode_ = key->nativeScanCode();
-        }
-    }
-    return QWidget::eventFilter(watched, event);
 }
 
 void HostWindow::closeEvent(QCloseEvent* event)

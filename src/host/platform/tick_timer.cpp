@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "host/tick_timer.h"
+#include "host/platform/tick_timer.h"
 
 #include <QSocketNotifier>
 #include <QTimer>

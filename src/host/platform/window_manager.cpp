@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
-#include "host/window_manager.h"
+#include "host/platform/window_manager.h"
 
-#include "host/x11_connection.h"
+#include "host/platform/x11_connection.h"
 
 #include <cstdlib>
 #include <cstring>

@@ -3,9 +3,9 @@
 
 #include "game/form_host.h"
 #include "game/play_window.h"
-#include "host/key_gate.h"
+#include "host/input/key_gate.h"
+#include "host/view/game_over_box.h"
 
-#include <QMessageBox>
 #include <QPointer>
 #include <QWidget>
 #include <functional>
@@ -22,21 +22,23 @@ class TextChangeNews;
 class TickTimer;
 
 // A play window on screen. It builds its widgets from the form's layout table, turns key and
-// timer events into calls on the form, redraws what the form changed, and shows the
+// timer events into calls on the form, redraws what the form changed, and opens the
 // "Game Over" box. It holds no game state of its own.
 class HostWindow final : public QWidget, public FormHost {
     Q_OBJECT
 public:
     using FormFactory = std::function<std::unique_ptr<PlayWindow>(FormHost&)>;
 
-    explicit HostWindow(const FormFactory& makeForm);
+    // The window of the form `makeForm` makes; `makeHopper` makes the form of the window the
+    // form may open as its hopper (none if empty).
+    explicit HostWindow(const FormFactory& makeForm, FormFactory makeHopper = {});
     ~HostWindow() override;
 
     // Runs the form's load handler, then shows the window (with WA_DeleteOnClose set).
     void loadAndShow();
 
     PlayWindow& form() const { return *form_; }
-    QMessageBox* gameOverBox() const { return box_; }
+    GameOverBox* gameOverBox() const { return box_; }
     HostWindow* hopper() const { return hopper_; }
     bool ticking() const;
 
@@ -51,8 +53,6 @@ protected:
     void focusOutEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
-    // Sees the Return that dismisses the "Game Over" box, which this window never gets.
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct ControlView {
@@ -64,11 +64,9 @@ private:
     };
 
     void buildControls();
-    void placeOverWindow(QWidget* box) const;
-    void gameOverBoxFinished();
-    void watchReturnOnBox();
+    void gameOverBoxDismissed();
     // Hands a key to the open "Game Over" box; false if there is none.
-    bool forwardToBox(QKeyEvent* event);
+    bool passToBox(const QKeyEvent& event);
     void onTick();
     // Brings every widget and the tick timer in line with the form after an event.
     void syncFromForm();
@@ -78,14 +76,14 @@ private:
     void fitLabels();
 
     std::unique_ptr<PlayWindow> form_;
+    FormFactory makeHopper_;
     // The layout's client area in the window's top-left corner. It keeps its size when a
     // desktop stretches the window, and the rules read its height.
     QWidget* playArea_ = nullptr;
     std::vector<ControlView> views_;
     KeyGate keys_;
-    quint32 boxReturnScanCode_ = 0; // the key that went down on the box as Return
     TickTimer* timer_ = nullptr;
-    QPointer<QMessageBox> box_;
+    QPointer<GameOverBox> box_;
     QPointer<HostWindow> hopper_;
     bool labelsFitted_ = false;
 };

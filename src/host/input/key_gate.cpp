@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "host/key_gate.h"
+#include "host/input/key_gate.h"
 
 namespace zorvik {
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "host/key_map.h"
+#include "host/input/key_map.h"
 
 #include <Qt>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "host/command_line.h"
+#include "host/app/command_line.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "host/shape_colour.h"
+#include "host/view/shape_colour.h"
 
 #include <QPalette>
 #include <algorithm>

@@ -1,21 +1,19 @@
 // SPDX-License-Identifier: MIT
-#include "host/accessibility.h"
+#include "host/accessibility/accessible_widgets.h"
 
 #include "game/play_window.h"
-#include "host/host_window.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
 #include <QFontMetrics>
 #include <QLabel>
-#include <chrono>
 
 namespace zorvik {
 
 namespace {
 
+constexpr const char* playWindowProperty = "zorvikPlayWindow";
 constexpr const char* promptProperty = "zorvikStartPrompt";
-constexpr std::chrono::milliseconds newsInterval { 1000 };
 
 // A play window is a frame to a reader; Qt would call a plain top-level widget a filler.
 class PlayWindowAccessible final : public QAccessibleWidget {
@@ -111,25 +109,33 @@ private:
     QLabel* label() const { return static_cast<QLabel*>(widget()); }
 };
 
+bool isPlayWindow(const QWidget* window)
+{
+    return window && window->property(playWindowProperty).toBool();
+}
+
 QAccessibleInterface* playWindowInterfaces(const QString& className, QObject* object)
 {
-    if (className == QLatin1String(HostWindow::staticMetaObject.className()))
-        return new PlayWindowAccessible(static_cast<QWidget*>(object));
-    if (className == QLatin1String("QLabel")
-        && qobject_cast<HostWindow*>(static_cast<QWidget*>(object)->window()))
-        return new LabelAccessible(static_cast<QLabel*>(object));
+    auto* widget = qobject_cast<QWidget*>(object);
+    if (!widget || !isPlayWindow(widget->window()))
+        return nullptr;
+    if (widget->isWindow())
+        return new PlayWindowAccessible(widget);
+    if (className == QLatin1String("QLabel"))
+        return new LabelAccessible(static_cast<QLabel*>(widget));
     return nullptr;
 }
 
 } // namespace
 
-void installAccessibility()
+void markPlayWindow(QWidget& window)
 {
     static const bool installed = [] {
         QAccessible::installFactory(playWindowInterfaces);
         return true;
     }();
     (void)installed;
+    window.setProperty(playWindowProperty, true);
 }
 
 QString describeLabel(QLabel& label, const std::string& controlName)
@@ -158,41 +164,6 @@ void promptChanged(QLabel& label)
 QString gameOverDescription(const PlayWindow& form)
 {
     return QStringLiteral("Final score: ") + QString::fromStdString(form.lblScore.Caption);
-}
-
-TextChangeNews::TextChangeNews(QLabel& label)
-    : QObject(&label)
-    , label_(label)
-    , told_(label.text())
-{
-    quiet_.setSingleShot(true);
-    quiet_.setInterval(newsInterval);
-    connect(&quiet_, &QTimer::timeout, this, [this] {
-        if (label_.text() != told_)
-            tell();
-    });
-}
-
-void TextChangeNews::textChanged()
-{
-    if (!QAccessible::isActive() || quiet_.isActive())
-        return; // told when the quiet second ends
-    tell();
-}
-
-void TextChangeNews::flush()
-{
-    if (QAccessible::isActive() && label_.text() != told_)
-        tell();
-}
-
-void TextChangeNews::tell()
-{
-    const QString text = label_.text();
-    QAccessibleTextUpdateEvent event(&label_, 0, told_, text);
-    QAccessible::updateAccessibility(&event);
-    told_ = text;
-    quiet_.start();
 }
 
 } // namespace zorvik

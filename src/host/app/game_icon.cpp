@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "host/game_icon.h"
+#include "host/app/game_icon.h"
 
 #include <QPainter>
 #include <QPainterPath>

@@ -1,0 +1,112 @@
+// SPDX-License-Identifier: MIT
+#include "host/view/game_over_box.h"
+
+#include "host/input/key_gate.h"
+#include "host/input/key_map.h"
+#include "host/input/key_release_watch.h"
+#include "host/platform/window_manager.h"
+#include "host/view/screen_fit.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QScreen>
+#include <memory>
+
+namespace zorvik {
+
+GameOverBox::GameOverBox(QWidget& window, KeyGate& keys)
+    : QMessageBox(QMessageBox::NoIcon, QStringLiteral("Zorvik"), QStringLiteral("Game Over"),
+        QMessageBox::Ok, &window)
+    , keys_(keys)
+{
+    // Not modal to Qt: Qt drops a close request to a window a modal box blocks, and the player
+    // must be able to close a window with its box open. The window takes no keys and no ticks
+    // while its box is open, which makes the box modal to its own window only.
+    setWindowModality(Qt::NonModal);
+    setAttribute(Qt::WA_DeleteOnClose);
+    // weston hands every new dialog the keyboard, whatever it asks, and places it where it
+    // likes; a utility window it leaves alone, by its window. Elsewhere the box stays a dialog:
+    // kwin hides the utility windows of a window that is not active.
+    if (windowManagerName() == "Weston WM")
+        setWindowFlag(Qt::Tool, true);
+    installEventFilter(this);
+    for (QAbstractButton* button : buttons())
+        button->installEventFilter(this);
+    // Return, Space, Escape, the OK button and closing the box all end up here.
+    connect(this, &QDialog::finished, this, &GameOverBox::onFinished);
+}
+
+GameOverBox* GameOverBox::open(
+    QWidget& window, const QWidget& playArea, const QString& description, KeyGate& keys)
+{
+    auto* box = new GameOverBox(window, keys);
+    box->setAccessibleDescription(description);
+    // The player may be playing the other window: the box takes the keyboard only from its
+    // own window, and otherwise waits until the player comes back to it.
+    const bool takeKeyboard = window.isActiveWindow();
+    box->setAttribute(Qt::WA_ShowWithoutActivating, !takeKeyboard);
+    box->placeOver(playArea);
+    box->show();
+    if (takeKeyboard)
+        box->activateWindow();
+    return box;
+}
+
+void GameOverBox::placeOver(const QWidget& playArea)
+{
+    // Asked for explicitly: some desktops (XWayland under weston) place a dialog that leaves
+    // its place to them far from its window.
+    adjustSize();
+    QRect place(QPoint(0, 0), size());
+    place.moveCenter(playArea.mapToGlobal(playArea.rect().center()));
+    if (const QScreen* screen = playArea.screen())
+        place = fitInside(place, screen->availableGeometry());
+    move(place.topLeft());
+}
+
+void GameOverBox::passKey(const QKeyEvent& event)
+{
+    if (event.isAutoRepeat() || !isVisible())
+        return;
+    // A copy with everything the platform told: its time and scan code settle Return.
+    const std::unique_ptr<QKeyEvent> copy(event.clone());
+    QApplication::sendEvent(focusWidget() ? focusWidget() : this, copy.get());
+}
+
+void GameOverBox::windowActivated()
+{
+    if (!isVisible())
+        return;
+    raise();
+    activateWindow();
+}
+
+bool GameOverBox::eventFilter(QObject* watched, QEvent* event)
+{
+    // The Return that dismisses the box goes down where the window never sees it.
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (virtualKeyCode(key->key()) == keys::Return) {
+            keys_.returnPressedElsewhere(key->timestamp());
+            returnScanCode_ = key->nativeScanCode();
+        }
+    }
+    return QMessageBox::eventFilter(watched, event);
+}
+
+void GameOverBox::onFinished()
+{
+    const bool hadKeyboard = isActiveWindow();
+    QWidget* window = parentWidget();
+    // The Return that closed the box goes up where the window may never see it (a tap's
+    // key-up can reach the box as it goes): the keyboard is asked until it is up.
+    if (returnScanCode_ != 0 && window)
+        whenKeyReleased(
+            *window, returnScanCode_, [&keys = keys_] { keys.returnReleasedElsewhere(); });
+    emit dismissed();
+    if (hadKeyboard && window)
+        window->activateWindow();
+}
+
+} // namespace zorvik

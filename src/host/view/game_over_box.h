@@ -1,0 +1,48 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include <QMessageBox>
+
+class QKeyEvent;
+
+namespace zorvik {
+
+class KeyGate;
+
+// A play window's "Game Over" box. Modal to its own window only: the window takes no keys and no
+// ticks while it is open, and the other window plays on. It opens over its window's play area,
+// above it, and never takes the keyboard from the window being played: it takes the keyboard
+// only when its own window has it, and otherwise when the player comes back to that window.
+// Return, Space, Escape, the OK button or closing it dismiss it; the keyboard then goes back to
+// its window if the box had it. The Return that dismisses it is told to the window's key gate,
+// so that, held, it starts no game.
+class GameOverBox final : public QMessageBox {
+    Q_OBJECT
+public:
+    // Opens the box over `playArea`, a child of `window`. It deletes itself once dismissed.
+    static GameOverBox* open(
+        QWidget& window, const QWidget& playArea, const QString& description, KeyGate& keys);
+
+    // A key that reached the window instead of the box, where a desktop kept the keyboard on
+    // the window: the box gets it as the player typed it.
+    void passKey(const QKeyEvent& event);
+    // The player came back to the box's window: the box takes the keyboard.
+    void windowActivated();
+
+signals:
+    // The player dismissed the box; the window finishes its game over.
+    void dismissed();
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    GameOverBox(QWidget& window, KeyGate& keys);
+    void placeOver(const QWidget& playArea);
+    void onFinished();
+
+    KeyGate& keys_;
+    quint32 returnScanCode_ = 0; // the key that went down on the box as Return
+};
+
+} // namespace zorvik
