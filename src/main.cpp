@@ -14,6 +14,7 @@
 #include <QPointer>
 #include <cstdio>
 #include <cstdlib>
+#include <system_error>
 
 int main(int argc, char* argv[])
 {
@@ -36,10 +37,15 @@ int main(int argc, char* argv[])
     const zorvik::LostWindowWatch lostWindows;
 
     // The tower is the start-up window; its load handler opens the hopper first.
-    auto* tower = new zorvik::HostWindow(
-        [](zorvik::FormHost& host) { return std::make_unique<zorvik::Form1>(host); },
-        [](zorvik::FormHost& host) { return std::make_unique<zorvik::Form2>(host); });
-    tower->loadAndShow();
+    try {
+        auto* tower = new zorvik::HostWindow(
+            [](zorvik::FormHost& host) { return std::make_unique<zorvik::Form1>(host); },
+            [](zorvik::FormHost& host) { return std::make_unique<zorvik::Form2>(host); });
+        tower->loadAndShow();
+    } catch (const std::system_error& error) { // out of system resources
+        std::fprintf(stderr, "zorvik: %s\n", error.what());
+        return 1;
+    }
     const int status = QApplication::exec();
     // Windows still open when a signal ended the loop go here, each with its children.
     QList<QPointer<QWidget>> windows;

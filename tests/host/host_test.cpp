@@ -17,6 +17,7 @@
 #include <QSignalSpy>
 #include <QTest>
 #include <gtest/gtest.h>
+#include <limits>
 #include <memory>
 
 namespace zorvik {
@@ -459,6 +460,24 @@ TEST_F(HostTest, ReturnPassedToTheBoxKeepsItsTimeAndStartsNoGameWhenHeld)
     QApplication::sendEvent(tower, returnAt(QEvent::KeyRelease, 50'100).get());
     QApplication::sendEvent(tower, returnAt(QEvent::KeyPress, 50'300).get());
     EXPECT_TRUE(form.tmrMovement.Enabled) << "a fresh Return starts one";
+}
+
+// A shape's place that is no number, or far beyond any screen, parks its widget out of sight.
+TEST_F(HostTest, ShapesPlacedBeyondAnyNumberStayOutOfSight)
+{
+    Form1& form = towerForm();
+    const auto* playArea = tower->findChild<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
+    auto* ball = dynamic_cast<ShapeWidget*>(playArea->children().last());
+    ASSERT_TRUE(ball);
+    const float nan = std::numeric_limits<float>::quiet_NaN();
+    const float inf = std::numeric_limits<float>::infinity();
+    for (const float place : { nan, inf, -inf, 3e38f }) {
+        SCOPED_TRACE(place);
+        form.ball.Left = form.ball.Top = place;
+        QTest::keyClick(tower, Qt::Key_F5); // any event makes the host redraw
+        EXPECT_FALSE(ball->geometry().intersects(tower->rect()));
+        ball->repaint();
+    }
 }
 
 // Closing the tower leaves the hopper playing, also with the tower's box open.

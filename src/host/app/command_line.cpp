@@ -92,11 +92,12 @@ CommandLine::CommandLine(int argc, char* argv[])
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    const std::string program = argc > 0 ? argv[0] : "zorvik";
+    // A program started with no arguments at all, not even its name, is still "zorvik".
+    std::string program = argc > 0 && argv[0] ? argv[0] : "zorvik";
 
     // A core application, which needs no display, only for as long as the parser needs one.
     int coreArgc = 1;
-    char* coreArgv[] = { argv[0], nullptr };
+    char* coreArgv[] = { program.data(), nullptr };
     QCoreApplication core(coreArgc, coreArgv);
 
     QCommandLineParser parser;

@@ -3,6 +3,7 @@
 
 #include <QCoreApplication>
 #include <QSocketNotifier>
+#include <atomic>
 #include <csignal>
 #include <fcntl.h>
 #include <unistd.h>
@@ -11,12 +12,16 @@ namespace zorvik {
 
 namespace {
 
+// Made once, before the handlers are installed, and left open to the end: a handler running on
+// another thread can still be writing to it while the loop ends.
 int signalPipe[2] = { -1, -1 };
-volatile std::sig_atomic_t loopTakesSignals = 0;
+// Read by the handler, on whichever thread the signal lands: Qt's X11 and D-Bus threads too.
+std::atomic<bool> loopTakesSignals { false };
+static_assert(std::atomic<bool>::is_always_lock_free, "the signal handler may read it");
 
 void onSignal(int signalNumber)
 {
-    if (!loopTakesSignals)
+    if (!loopTakesSignals.load())
         ::_exit(0);
     const char byte = static_cast<char>(signalNumber);
     [[maybe_unused]] const auto written = ::write(signalPipe[1], &byte, 1);
@@ -47,18 +52,14 @@ QuitOnSignal::QuitOnSignal(QObject* parent)
         while (::read(signalPipe[0], &byte, 1) > 0) { }
         QCoreApplication::exit(0);
     });
-    loopTakesSignals = 1;
+    loopTakesSignals.store(true);
 }
 
 QuitOnSignal::~QuitOnSignal()
 {
-    signal(SIGTERM, SIG_DFL);
-    signal(SIGINT, SIG_DFL);
-    loopTakesSignals = 0;
+    // After the loop a signal ends the program at once, still with 0.
+    loopTakesSignals.store(false);
     delete notifier_;
-    ::close(signalPipe[0]);
-    ::close(signalPipe[1]);
-    signalPipe[0] = signalPipe[1] = -1;
 }
 
 } // namespace zorvik

@@ -12,9 +12,9 @@ namespace zorvik {
 // once, even one stuck waiting on a display that never answers.
 void catchQuitSignals();
 
-// Once one exists (after catchQuitSignals), SIGTERM and SIGINT end the event loop cleanly, also
+// While one exists (after catchQuitSignals), SIGTERM and SIGINT end the event loop cleanly, also
 // while a "Game Over" box is open. The handler only writes to a pipe; the quit runs in the event
-// loop.
+// loop. Before and after, they end the program at once.
 class QuitOnSignal final : public QObject {
 public:
     explicit QuitOnSignal(QObject* parent = nullptr);

@@ -2,10 +2,11 @@
 #include "host/platform/tick_timer.h"
 
 #include <QSocketNotifier>
-#include <QTimer>
+#include <cerrno>
 #include <chrono>
 #include <cstdint>
 #include <sys/timerfd.h>
+#include <system_error>
 #include <unistd.h>
 
 namespace zorvik {
@@ -24,23 +25,16 @@ TickTimer::TickTimer(QObject* parent)
     : QObject(parent)
     , fd_(timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC))
 {
-    if (fd_ >= 0) {
-        notifier_ = new QSocketNotifier(fd_, QSocketNotifier::Read, this);
-        connect(notifier_, &QSocketNotifier::activated, this, &TickTimer::wake);
-    } else {
-        fallback_ = new QTimer(this);
-        fallback_->setSingleShot(true);
-        fallback_->setTimerType(Qt::PreciseTimer);
-        connect(fallback_, &QTimer::timeout, this, &TickTimer::wake);
-    }
+    if (fd_ < 0)
+        throw std::system_error(errno, std::generic_category(), "cannot make a tick timer");
+    notifier_ = new QSocketNotifier(fd_, QSocketNotifier::Read, this);
+    connect(notifier_, &QSocketNotifier::activated, this, &TickTimer::wake);
 }
 
 TickTimer::~TickTimer()
 {
-    if (fd_ >= 0) {
-        delete notifier_;
-        ::close(fd_);
-    }
+    delete notifier_;
+    ::close(fd_);
 }
 
 void TickTimer::start()
@@ -56,34 +50,23 @@ void TickTimer::stop()
     if (!schedule_.running())
         return;
     schedule_.stop();
-    if (fd_ >= 0) {
-        const itimerspec off {};
-        timerfd_settime(fd_, 0, &off, nullptr);
-    } else {
-        fallback_->stop();
-    }
+    const itimerspec off {};
+    timerfd_settime(fd_, 0, &off, nullptr);
 }
 
 void TickTimer::arm()
 {
     const auto deadline = schedule_.nextDeadline();
-    if (fd_ >= 0) {
-        itimerspec at {};
-        at.it_value.tv_sec = static_cast<time_t>(deadline.count() / 1'000'000'000);
-        at.it_value.tv_nsec = static_cast<long>(deadline.count() % 1'000'000'000);
-        timerfd_settime(fd_, TFD_TIMER_ABSTIME, &at, nullptr);
-    } else {
-        const auto wait = std::chrono::ceil<std::chrono::milliseconds>(deadline - now());
-        fallback_->start(std::max<int>(0, static_cast<int>(wait.count())));
-    }
+    itimerspec at {};
+    at.it_value.tv_sec = static_cast<time_t>(deadline.count() / 1'000'000'000);
+    at.it_value.tv_nsec = static_cast<long>(deadline.count() % 1'000'000'000);
+    timerfd_settime(fd_, TFD_TIMER_ABSTIME, &at, nullptr);
 }
 
 void TickTimer::wake()
 {
-    if (fd_ >= 0) {
-        std::uint64_t expirations = 0;
-        [[maybe_unused]] const auto got = ::read(fd_, &expirations, sizeof expirations);
-    }
+    std::uint64_t expirations = 0;
+    [[maybe_unused]] const auto got = ::read(fd_, &expirations, sizeof expirations);
     if (!schedule_.running())
         return;
     const bool due = schedule_.tickDue(now());

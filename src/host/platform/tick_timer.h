@@ -6,7 +6,6 @@
 #include <QObject>
 
 class QSocketNotifier;
-class QTimer;
 
 namespace zorvik {
 
@@ -15,6 +14,7 @@ namespace zorvik {
 class TickTimer final : public QObject {
     Q_OBJECT
 public:
+    // Throws std::system_error where the system gives no timer (no file descriptor left).
     explicit TickTimer(QObject* parent = nullptr);
     ~TickTimer() override;
 
@@ -32,7 +32,6 @@ private:
     TickSchedule schedule_;
     int fd_ = -1;
     QSocketNotifier* notifier_ = nullptr;
-    QTimer* fallback_ = nullptr; // used only where no timerfd can be had
 };
 
 } // namespace zorvik

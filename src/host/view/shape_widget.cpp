@@ -5,6 +5,7 @@
 
 #include <QEvent>
 #include <QPainter>
+#include <algorithm>
 #include <cmath>
 
 namespace zorvik {
@@ -14,13 +15,19 @@ namespace {
 // Widget geometry is whole pixels and limited in range; a ball flown far away simply
 // parks its widget just outside the window.
 constexpr double farAway = 1e6;
+// Room around the shape for its antialiased edges.
+constexpr int margin = 1;
 
 QRect coveringPixels(const QRectF& shape)
 {
-    const double left = std::clamp(std::floor(shape.left()) - 1, -farAway, farAway);
-    const double top = std::clamp(std::floor(shape.top()) - 1, -farAway, farAway);
-    const double right = std::clamp(std::ceil(shape.right()) + 1, -farAway, farAway);
-    const double bottom = std::clamp(std::ceil(shape.bottom()) + 1, -farAway, farAway);
+    // A place that is no number at all cannot be drawn anywhere: out of sight.
+    if (!std::isfinite(shape.left()) || !std::isfinite(shape.top()) || !std::isfinite(shape.right())
+        || !std::isfinite(shape.bottom()))
+        return { static_cast<int>(farAway), static_cast<int>(farAway), 1, 1 };
+    const double left = std::clamp(std::floor(shape.left()) - margin, -farAway, farAway);
+    const double top = std::clamp(std::floor(shape.top()) - margin, -farAway, farAway);
+    const double right = std::clamp(std::ceil(shape.right()) + margin, -farAway, farAway);
+    const double bottom = std::clamp(std::ceil(shape.bottom()) + margin, -farAway, farAway);
     return QRect(QPoint(static_cast<int>(left), static_cast<int>(top)),
         QPoint(static_cast<int>(right) - 1, static_cast<int>(bottom) - 1));
 }
