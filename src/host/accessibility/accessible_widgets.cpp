@@ -14,6 +14,7 @@ namespace {
 
 constexpr const char* playWindowProperty = "zorvikPlayWindow";
 constexpr const char* promptProperty = "zorvikStartPrompt";
+constexpr const char* shapeProperty = "zorvikShape";
 
 // A play window is a frame to a reader; Qt would call a plain top-level widget a filler.
 class PlayWindowAccessible final : public QAccessibleWidget {
@@ -109,6 +110,21 @@ private:
     QLabel* label() const { return static_cast<QLabel*>(widget()); }
 };
 
+// The ball or a platform: a graphic where the shape is drawn, inside the widget's margins.
+class ShapeAccessible final : public QAccessibleWidget {
+public:
+    explicit ShapeAccessible(QWidget* shape)
+        : QAccessibleWidget(shape, QAccessible::Graphic)
+    {
+    }
+
+    QRect rect() const override
+    {
+        const QRect drawn = widget()->contentsRect();
+        return QRect(widget()->mapToGlobal(drawn.topLeft()), drawn.size());
+    }
+};
+
 bool isPlayWindow(const QWidget* window)
 {
     return window && window->property(playWindowProperty).toBool();
@@ -123,6 +139,8 @@ QAccessibleInterface* playWindowInterfaces(const QString& className, QObject* ob
         return new PlayWindowAccessible(widget);
     if (className == QLatin1String("QLabel"))
         return new LabelAccessible(static_cast<QLabel*>(widget));
+    if (widget->property(shapeProperty).toBool())
+        return new ShapeAccessible(widget);
     return nullptr;
 }
 
@@ -159,6 +177,12 @@ void promptChanged(QLabel& label)
     if (!window || !label.property(promptProperty).toBool())
         return;
     window->setAccessibleDescription(label.isVisibleTo(window) ? label.text() : QString());
+}
+
+void describeShape(QWidget& shape, bool ball)
+{
+    shape.setProperty(shapeProperty, true);
+    shape.setAccessibleName(ball ? QStringLiteral("Ball") : QStringLiteral("Platform"));
 }
 
 QString gameOverDescription(const PlayWindow& form)

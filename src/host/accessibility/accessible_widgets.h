@@ -12,8 +12,9 @@ namespace zorvik {
 class PlayWindow;
 
 // What a screen reader finds in a play window: a frame named by its caption, each label with
-// the text it shows, the score values named for what they are. Marks the window as a play window;
-// call first thing in its constructor, before anything can make Qt describe it.
+// the text it shows, the score values named for what they are, the ball and the platforms as
+// graphics where they are drawn. Marks the window as a play window; call first thing in its
+// constructor, before anything can make Qt describe it.
 void markPlayWindow(QWidget& window);
 
 // Gives a label of a play window what a reader needs besides its text, from the control it
@@ -23,6 +24,10 @@ QString describeLabel(QLabel& label, const std::string& controlName);
 // Keeps the window's description in step with its prompt; call after a label's text or
 // visibility changed.
 void promptChanged(QLabel& label);
+
+// Marks a widget that draws a shape inside its contents rectangle (the margins around it are
+// for antialiasing) as the ball or a platform. Call first thing in its constructor.
+void describeShape(QWidget& shape, bool ball);
 
 // What the "Game Over" alert says besides its text.
 QString gameOverDescription(const PlayWindow& form);

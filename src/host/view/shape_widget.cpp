@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "host/view/shape_widget.h"
 
+#include "host/accessibility/accessible_widgets.h"
 #include "host/view/shape_colour.h"
 
 #include <QEvent>
@@ -39,6 +40,8 @@ ShapeWidget::ShapeWidget(ControlKind kind, QWidget* parent)
     , kind_(kind)
     , colour_(shapeColour(palette()))
 {
+    describeShape(*this, kind == ControlKind::Oval);
+    setContentsMargins(margin, margin, margin, margin);
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);
 }
