@@ -1,10 +1,20 @@
 // SPDX-License-Identifier: MIT
 #include "host/input/key_gate.h"
 
+#include <algorithm>
+
 namespace zorvik {
 
-bool KeyGate::press(KeyCode key, bool autoRepeat, Time time)
+std::optional<KeyCode> KeyGate::press(KeyCode key, ScanCode scanCode, bool autoRepeat, Time time)
 {
+    if (scanCode != 0) {
+        const auto down = std::find_if(
+            held_.begin(), held_.end(), [&](const auto& held) { return held.first == scanCode; });
+        if (down != held_.end())
+            key = down->second; // a repeat of the key as it went down
+        else
+            held_.emplace_back(scanCode, key);
+    }
     switch (key) {
     case keys::Return: {
         // Synthesized events carry no time; only the platform's own can pair up.
@@ -14,23 +24,29 @@ bool KeyGate::press(KeyCode key, bool autoRepeat, Time time)
         const bool fresh = !autoRepeat && !held && !repeatPair;
         returnDown_ = true;
         lastReturnEvent_ = time;
-        return fresh;
+        return fresh ? std::optional(key) : std::nullopt;
     }
     case keys::Left:
         leftDown_ = true;
-        return true;
+        return key;
     case keys::Right:
         rightDown_ = true;
-        return true;
+        return key;
     default:
-        return true;
+        return key;
     }
 }
 
-bool KeyGate::release(KeyCode key, bool autoRepeat, Time time)
+std::optional<KeyCode> KeyGate::release(KeyCode key, ScanCode scanCode, bool autoRepeat, Time time)
 {
     if (autoRepeat)
-        return false;
+        return std::nullopt;
+    const auto down = std::find_if(
+        held_.begin(), held_.end(), [&](const auto& held) { return held.first == scanCode; });
+    if (scanCode != 0 && down != held_.end()) {
+        key = down->second;
+        held_.erase(down);
+    }
     switch (key) {
     case keys::Return:
         returnDown_ = false;
@@ -45,7 +61,7 @@ bool KeyGate::release(KeyCode key, bool autoRepeat, Time time)
     default:
         break;
     }
-    return true;
+    return key;
 }
 
 void KeyGate::returnPressedElsewhere(Time time)
@@ -69,6 +85,7 @@ std::vector<KeyCode> KeyGate::focusLost()
         released.push_back(keys::Right);
     leftDown_ = rightDown_ = false;
     returnDown_ = false;
+    held_.clear();
     return released;
 }
 

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace zorvik {
@@ -19,15 +20,19 @@ namespace zorvik {
 //   or, where the platform sends no key-ups between repeats, as a key-down of a Return the
 //   window saw go down and not up, soon after the last one. A Return pressed after a longer
 //   quiet than any repeat delay is fresh: its release happened where the window did not see.
+// - A key-up is paired with its key-down by the physical key (its scan code): whatever a lock or
+//   a modifier did in between (NumLock turned keypad 4 from Left into 4), the form hears the
+//   release of the key it heard go down. So do the repeats of a held key.
 // - A window that loses the focus with Left or Right held gets their key-ups then.
 class KeyGate {
 public:
     using Time = std::uint64_t; // the platform's event time, in milliseconds
+    using ScanCode = std::uint32_t; // the physical key; 0 where the platform tells none
 
-    // Whether the key-down reaches the form.
-    bool press(KeyCode key, bool autoRepeat, Time time);
-    // Whether the key-up reaches the form.
-    bool release(KeyCode key, bool autoRepeat, Time time);
+    // The key-down the form hears, if any.
+    std::optional<KeyCode> press(KeyCode key, ScanCode scanCode, bool autoRepeat, Time time);
+    // The key-up the form hears, if any.
+    std::optional<KeyCode> release(KeyCode key, ScanCode scanCode, bool autoRepeat, Time time);
     // Return went down where this window could not see it, on its "Game Over" box.
     void returnPressedElsewhere(Time time);
     // Return is known to be up again, though this window never saw it released.
@@ -40,6 +45,8 @@ private:
     // Longer than the longest auto-repeat delay the desktops set (660 ms).
     static constexpr Time repeatDelayLimit = 1000;
 
+    // Which key each physical key held now went down as.
+    std::vector<std::pair<ScanCode, KeyCode>> held_;
     bool returnDown_ = false;
     std::optional<Time> lastReturnRelease_;
     std::optional<Time> lastReturnEvent_;

@@ -176,21 +176,21 @@ void HostWindow::openHopper()
 
 void HostWindow::keyPressEvent(QKeyEvent* event)
 {
-    const KeyCode key = virtualKeyCode(event->key());
-    const bool fresh = keys_.press(key, event->isAutoRepeat(), event->timestamp());
-    if (passToBox(*event) || !fresh)
+    const std::optional<KeyCode> key = keys_.press(virtualKeyCode(event->key()),
+        event->nativeScanCode(), event->isAutoRepeat(), event->timestamp());
+    if (passToBox(*event) || !key)
         return;
-    form_->Form_KeyDown(key, shiftState(event->modifiers()));
+    form_->Form_KeyDown(*key, shiftState(event->modifiers()));
     syncFromForm();
 }
 
 void HostWindow::keyReleaseEvent(QKeyEvent* event)
 {
-    const KeyCode key = virtualKeyCode(event->key());
-    const bool real = keys_.release(key, event->isAutoRepeat(), event->timestamp());
-    if (passToBox(*event) || !real)
+    const std::optional<KeyCode> key = keys_.release(virtualKeyCode(event->key()),
+        event->nativeScanCode(), event->isAutoRepeat(), event->timestamp());
+    if (passToBox(*event) || !key)
         return;
-    form_->Form_KeyUp(key, shiftState(event->modifiers()));
+    form_->Form_KeyUp(*key, shiftState(event->modifiers()));
     syncFromForm();
 }
 
