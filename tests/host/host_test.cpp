@@ -8,6 +8,7 @@
 #include "host/view/screen_fit.h"
 #include "host/view/shape_widget.h"
 #include "host/view/twips.h"
+#include "host/view/window_arrangement.h"
 
 #include <QApplication>
 #include <QFontMetrics>
@@ -403,6 +404,59 @@ TEST(ScreenFit, MovesAWindowJustEnoughToFit)
         const QRect fitted = fitInside(c.window, screen);
         EXPECT_EQ(fitted.topLeft(), c.expected) << c.window.x() << "," << c.window.y();
         EXPECT_EQ(fitted.size(), c.window.size()) << "moved, never resized";
+    }
+}
+
+// Both windows as the layouts place them, framed as openbox frames them, on screens from large
+// to too small for both: each stays on screen with its title bar reachable, at home where there
+// is room; where they must overlap, neither hides the other's prompt where one fits beside the
+// other (on 640 x 480 nothing does), and on 800 x 600 only one score row is hidden, by whichever
+// window is on top.
+TEST(WindowArrangement, KeepsBothWindowsOnScreenAndTheirLabelsClear)
+{
+    const QMargins openbox(1, 23, 1, 1);
+    const std::vector<QRect> towerLabels { { 264, 528, 73, 17 }, { 344, 528, 65, 17 },
+        { 48, 528, 65, 17 }, { 0, 528, 41, 17 }, { 96, 240, 209, 17 } };
+    const std::vector<QRect> hopperLabels { { 304, 416, 73, 17 }, { 16, 416, 41, 17 },
+        { 384, 416, 65, 17 }, { 64, 416, 65, 17 }, { 184, 184, 137, 17 } };
+    const std::vector<WindowOnScreen> windows {
+        { { 121, 32, 414, 548 }, openbox, towerLabels },
+        { { 626, 59, 477, 439 }, openbox, hopperLabels },
+    };
+    const QRect prompts[] = { towerLabels.back(), hopperLabels.back() };
+    const struct {
+        QSize screen;
+        bool promptsClear;
+        int scoreRowsHidden; // at most
+    } rows[] = { { { 1280, 1024 }, true, 0 }, { { 1024, 768 }, true, 0 }, { { 800, 600 }, true, 1 },
+        { { 640, 480 }, false, 2 } };
+    for (const auto& [screen, promptsClear, scoreRowsHidden] : rows) {
+        SCOPED_TRACE(std::to_string(screen.width()) + "x" + std::to_string(screen.height()));
+        const QRect available(QPoint(0, 0), screen);
+        const std::vector<QPoint> places = arrange(windows, available);
+        ASSERT_EQ(places.size(), 2u);
+        if (screen.height() >= 1024) {
+            EXPECT_EQ(places[0], QPoint(121, 32));
+            EXPECT_EQ(places[1], QPoint(626, 59));
+        }
+        int hidden = 0;
+        for (std::size_t i = 0; i < 2; ++i) {
+            const QRect frame = QRect(places[i], windows[i].home.size()) + openbox;
+            EXPECT_TRUE(available.contains(frame.topLeft()) && frame.top() >= 0)
+                << "title bar of window " << i << " reachable";
+            if (frame.width() <= screen.width() && frame.height() <= screen.height()) {
+                EXPECT_TRUE(available.contains(frame)) << "window " << i << " on screen";
+            }
+            const QRect other = QRect(places[1 - i], windows[1 - i].home.size()) + openbox;
+            if (promptsClear) {
+                EXPECT_FALSE(prompts[i].translated(places[i]).intersects(other))
+                    << "prompt of window " << i << " hidden";
+            }
+            const auto& labels = i == 0 ? towerLabels : hopperLabels;
+            hidden += std::any_of(labels.begin(), labels.end() - 1,
+                [&](const QRect& label) { return label.translated(places[i]).intersects(other); });
+        }
+        EXPECT_LE(hidden, scoreRowsHidden);
     }
 }
 

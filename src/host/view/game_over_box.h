@@ -28,6 +28,8 @@ public:
     void passKey(const QKeyEvent& event);
     // The player came back to the box's window: the box takes the keyboard.
     void windowActivated();
+    // Centres the box over its window's play area, on the screen.
+    void placeOver(const QWidget& playArea);
 
 signals:
     // The player dismissed the box; the window finishes its game over.
@@ -38,7 +40,6 @@ protected:
 
 private:
     GameOverBox(QWidget& window, KeyGate& keys);
-    void placeOver(const QWidget& playArea);
     void onFinished();
 
     KeyGate& keys_;

@@ -16,8 +16,10 @@
 #include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMoveEvent>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 #include <cmath>
 #include <utility>
 
@@ -79,18 +81,18 @@ HostWindow::HostWindow(const FormFactory& makeForm, FormFactory makeHopper)
     const QRect client
         = toPixels(frame.clientLeft, frame.clientTop, frame.clientWidth, frame.clientHeight)
               .toRect();
-    const QScreen* screen = QGuiApplication::screenAt(client.topLeft());
-    if (!screen)
-        screen = QGuiApplication::primaryScreen();
-    setGeometry(screen ? fitInside(client, screen->availableGeometry()) : client);
+    home_ = client;
+    setGeometry(client); // on screen before it is shown: see loadAndShow
     setFixedSize(client.size());
     playArea_->setGeometry(QRect(QPoint(0, 0), client.size()));
     buildControls();
     connect(timer_, &TickTimer::tick, this, &HostWindow::onTick);
+    WindowArrangement::instance().add(*this);
 }
 
 HostWindow::~HostWindow()
 {
+    WindowArrangement::instance().remove(*this);
     timer_->stop();
     // The box is a child; it must not report back to a form that is already gone.
     if (box_) {
@@ -126,7 +128,9 @@ void HostWindow::loadAndShow()
 {
     form_->Form_Load();
     syncFromForm();
+    WindowArrangement::instance().arrangeNow();
     show();
+    windowHandle()->installEventFilter(this);
     QTimer::singleShot(0, this, &HostWindow::fitLabels);
 }
 
@@ -224,6 +228,51 @@ void HostWindow::closeEvent(QCloseEvent* event)
 {
     timer_->stop();
     event->accept();
+}
+
+WindowOnScreen HostWindow::onScreen() const
+{
+    WindowOnScreen seen { home_, {}, {} };
+    if (const QWindow* handle = windowHandle(); handle && isVisible())
+        seen.frame = handle->frameMargins();
+    // The labels: the scores and the prompt must stay readable.
+    for (const ControlView& view : views_)
+        if (view.label)
+            seen.keepClear.push_back(view.label->geometry());
+    return seen;
+}
+
+QScreen* HostWindow::homeScreen() const
+{
+    QScreen* screen = QGuiApplication::screenAt(home_.center());
+    return screen ? screen : QGuiApplication::primaryScreen();
+}
+
+void HostWindow::placeAt(QPoint clientTopLeft)
+{
+    frameSeen_ = onScreen().frame;
+    if (placed_ != clientTopLeft) {
+        placed_ = clientTopLeft;
+        setGeometry(QRect(clientTopLeft, size()));
+    }
+    if (box_)
+        box_->placeOver(*playArea_);
+}
+
+void HostWindow::moveEvent(QMoveEvent* event)
+{
+    if (box_)
+        box_->placeOver(*playArea_);
+    if (onScreen().frame != frameSeen_)
+        WindowArrangement::instance().arrangeSoon();
+    QWidget::moveEvent(event);
+}
+
+bool HostWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Expose && onScreen().frame != frameSeen_)
+        WindowArrangement::instance().arrangeSoon();
+    return QWidget::eventFilter(watched, event);
 }
 
 void HostWindow::onTick()

@@ -5,11 +5,13 @@
 #include "game/play_window.h"
 #include "host/input/key_gate.h"
 #include "host/view/game_over_box.h"
+#include "host/view/window_arrangement.h"
 
 #include <QPointer>
 #include <QWidget>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -24,7 +26,7 @@ class TickTimer;
 // A play window on screen. It builds its widgets from the form's layout table, turns key and
 // timer events into calls on the form, redraws what the form changed, and opens the
 // "Game Over" box. It holds no game state of its own.
-class HostWindow final : public QWidget, public FormHost {
+class HostWindow final : public QWidget, public FormHost, public ArrangedWindow {
     Q_OBJECT
 public:
     using FormFactory = std::function<std::unique_ptr<PlayWindow>(FormHost&)>;
@@ -47,12 +49,20 @@ public:
     void showGameOverBox() override;
     void openHopper() override;
 
+    // ArrangedWindow
+    WindowOnScreen onScreen() const override;
+    QScreen* homeScreen() const override;
+    void placeAt(QPoint clientTopLeft) override;
+
 protected:
     void keyPressEvent(QKeyEvent* event) override;
     void keyReleaseEvent(QKeyEvent* event) override;
     void focusOutEvent(QFocusEvent* event) override;
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
+    void moveEvent(QMoveEvent* event) override;
+    // Sees the window exposed, by then framed by the desktop.
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct ControlView {
@@ -85,6 +95,9 @@ private:
     TickTimer* timer_ = nullptr;
     QPointer<GameOverBox> box_;
     QPointer<HostWindow> hopper_;
+    QRect home_; // where the window would be: its layout's place
+    std::optional<QPoint> placed_; // where the arrangement last put it
+    QMargins frameSeen_; // the desktop's frame when the window was last arranged
     bool labelsFitted_ = false;
 };
 
