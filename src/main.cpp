@@ -7,6 +7,7 @@
 #include "host/app/display_check.h"
 #include "host/app/game_icon.h"
 #include "host/app/lost_window_watch.h"
+#include "host/app/one_game_per_display.h"
 #include "host/app/quit_on_signal.h"
 #include "host/view/host_window.h"
 
@@ -28,6 +29,13 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "%s\n", choice.problem.c_str());
         return 1;
     }
+    zorvik::OneGamePerDisplay oneGame(choice.platform, choice.display);
+    if (oneGame.anotherRaised()) {
+        std::fprintf(stderr,
+            "zorvik: a game is already running on this display: its windows "
+            "were raised\n");
+        return 0;
+    }
     setenv("QT_QPA_PLATFORM", choice.platform.c_str(), 1);
     QApplication app(commandLine.qtArgc(), commandLine.qtArgv());
     QApplication::setApplicationName(QStringLiteral("zorvik"));
@@ -37,8 +45,9 @@ int main(int argc, char* argv[])
     const zorvik::LostWindowWatch lostWindows;
 
     // The tower is the start-up window; its load handler opens the hopper first.
+    QPointer<zorvik::HostWindow> tower;
     try {
-        auto* tower = new zorvik::HostWindow(
+        tower = new zorvik::HostWindow(
             [](zorvik::FormHost& host) { return std::make_unique<zorvik::Form1>(host); },
             [](zorvik::FormHost& host) { return std::make_unique<zorvik::Form2>(host); });
         tower->loadAndShow();
@@ -46,6 +55,16 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "zorvik: %s\n", error.what());
         return 1;
     }
+    // A second start on this display brings the game to the player: the tower on top.
+    oneGame.onRaiseAsked([&tower] {
+        for (QWidget* window : { static_cast<QWidget*>(tower ? tower->hopper() : nullptr),
+                 static_cast<QWidget*>(tower.data()) })
+            if (window) {
+                window->showNormal();
+                window->raise();
+                window->activateWindow();
+            }
+    });
     const int status = QApplication::exec();
     // Windows still open when a signal ended the loop go here, each with its children.
     QList<QPointer<QWidget>> windows;

@@ -53,7 +53,10 @@ Keys, in either window (each plays on its own and keeps its own high score):
   Return, Space, Escape  dismiss the "Game Over" box
 
 Closing a window ends its game and leaves the other one playing. The program
-ends when both windows are closed, or with Ctrl+C in its terminal.)";
+ends when both windows are closed, or with Ctrl+C in its terminal.
+
+One game runs on a display: starting it again raises the running game's
+windows and ends there.)";
 
 const char* moreHelp = R"(
 Qt's standard options are accepted too, among them:
@@ -75,7 +78,8 @@ Environment:
 
 Exit status:
   0  both windows were closed, the program was ended by SIGINT or SIGTERM,
-     or --help or --version printed
+     --help or --version printed, or a game already running on the display
+     was raised
   1  no display, or the Qt platform cannot start
   2  wrong command line
 )";
