@@ -29,7 +29,7 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "%s\n", choice.problem.c_str());
         return 1;
     }
-    zorvik::OneGamePerDisplay oneGame(choice.platform, choice.display);
+    zorvik::OneGamePerDisplay oneGame(choice.platform, commandLine.display());
     if (oneGame.anotherRaised()) {
         std::fprintf(stderr,
             "zorvik: a game is already running on this display: its windows "

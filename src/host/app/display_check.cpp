@@ -105,17 +105,6 @@ std::string waylandProblem()
     return {};
 }
 
-std::string displayOf(const QString& platform, const PlatformRequest& request)
-{
-    if (platform.compare(QLatin1String("xcb"), Qt::CaseInsensitive) == 0)
-        return request.display ? *request.display : environment("DISPLAY");
-    if (platform.startsWith(QLatin1String("wayland"), Qt::CaseInsensitive)) {
-        const std::string socket = environment("WAYLAND_DISPLAY");
-        return environment("XDG_RUNTIME_DIR") + "/" + (socket.empty() ? "wayland-0" : socket);
-    }
-    return {};
-}
-
 } // namespace
 
 PlatformChoice choosePlatform(const PlatformRequest& request)
@@ -141,12 +130,12 @@ PlatformChoice choosePlatform(const PlatformRequest& request)
         else if (name.startsWith(QLatin1String("wayland"), Qt::CaseInsensitive))
             problem = waylandProblem();
         if (problem.empty())
-            return { candidate.toStdString(), {}, displayOf(name, request) };
+            return { candidate.toStdString(), {} };
         problems += (problems.empty() ? "" : "; ") + quoted + ": " + problem;
     }
     if (problems.empty())
         problems = "no Qt platform named in '" + asked + "'";
-    return { {}, "zorvik: cannot start the Qt platform " + problems, {} };
+    return { {}, "zorvik: cannot start the Qt platform " + problems };
 }
 
 } // namespace zorvik

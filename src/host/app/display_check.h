@@ -17,7 +17,6 @@ struct PlatformRequest {
 struct PlatformChoice {
     std::string platform; // as QT_QPA_PLATFORM takes it, with its arguments ("name:args")
     std::string problem; // one line for standard error naming what was tried; empty when fine
-    std::string display; // the X display or Wayland socket the windows go to, if any
 };
 
 // Qt's X11 platform is the default, unless the user chose one, so the windows can sit at their

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstddef>
+#include <cstdlib>
 #include <cstring>
 #include <poll.h>
 #include <sys/socket.h>
@@ -20,13 +21,19 @@ constexpr char raisedReply = 'K';
 // Longer than a busy game takes to answer, short enough not to be noticed if none does.
 constexpr int answerWaitMs = 1500;
 
+std::string environment(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value ? value : "";
+}
+
 // The display a platform's windows go to, the same for every way of writing it: ":0",
 // ":0.0" and "unix:0" are one X display. Empty where the platform has no display to share.
-std::string displayKey(const std::string& platform, const std::string& display)
+std::string displayKey(const std::string& platform, const std::optional<std::string>& display)
 {
     const std::string name = platform.substr(0, platform.find(':'));
     if (name == "xcb") {
-        std::string key = display;
+        std::string key = display ? *display : environment("DISPLAY");
         const auto colon = key.rfind(':');
         if (colon == std::string::npos)
             return {};
@@ -36,8 +43,11 @@ std::string displayKey(const std::string& platform, const std::string& display)
             key.erase(0, 4);
         return "x11" + key;
     }
-    if (name.rfind("wayland", 0) == 0)
-        return "wayland:" + display;
+    if (name.rfind("wayland", 0) == 0) {
+        const std::string socket = environment("WAYLAND_DISPLAY");
+        return "wayland:" + environment("XDG_RUNTIME_DIR") + "/"
+            + (socket.empty() ? "wayland-0" : socket);
+    }
     return {};
 }
 
@@ -74,7 +84,8 @@ Asked askToRaise(const sockaddr_un& address, socklen_t length)
 
 } // namespace
 
-OneGamePerDisplay::OneGamePerDisplay(const std::string& platform, const std::string& display)
+OneGamePerDisplay::OneGamePerDisplay(
+    const std::string& platform, const std::optional<std::string>& display)
 {
     const std::string key = displayKey(platform, display);
     if (key.empty())

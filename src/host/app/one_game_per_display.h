@@ -3,6 +3,7 @@
 
 #include <QObject>
 #include <functional>
+#include <optional>
 #include <string>
 
 class QSocketNotifier;
@@ -16,9 +17,10 @@ namespace zorvik {
 // (stopped, hung) is not waited for.
 class OneGamePerDisplay final : public QObject {
 public:
-    // `platform` and `display` as the program will start on them; platforms without a display
-    // of their own (offscreen) never share one.
-    OneGamePerDisplay(const std::string& platform, const std::string& display);
+    // `platform` as the program will start on it, and the display asked for on the command
+    // line, if any (else the environment's); platforms without a display of their own
+    // (offscreen) never share one.
+    OneGamePerDisplay(const std::string& platform, const std::optional<std::string>& display);
     ~OneGamePerDisplay() override;
     OneGamePerDisplay(const OneGamePerDisplay&) = delete;
     OneGamePerDisplay& operator=(const OneGamePerDisplay&) = delete;
