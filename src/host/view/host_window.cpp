@@ -18,6 +18,7 @@
 #include <QLabel>
 #include <QScreen>
 #include <QTimer>
+#include <QWindow>
 #include <cmath>
 #include <utility>
 
@@ -127,7 +128,21 @@ void HostWindow::loadAndShow()
     form_->Form_Load();
     syncFromForm();
     show();
-    QTimer::singleShot(0, this, &HostWindow::fitLabels);
+    // Fitted as the window is first exposed, just before its first paint: the fonts load then,
+    // as they would for the first paint anyway, not while the window still waits to appear.
+    if (QWindow* window = windowHandle())
+        window->installEventFilter(this);
+    else
+        QTimer::singleShot(0, this, &HostWindow::fitLabels);
+}
+
+bool HostWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() == QEvent::Expose && watched == windowHandle() && !labelsFitted_) {
+        watched->removeEventFilter(this);
+        fitLabels();
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void HostWindow::fitLabels()
@@ -241,11 +256,14 @@ void HostWindow::syncLabel(ControlView& view)
         view.shownCaption = control.Caption;
         label.setText(QString::fromStdString(control.Caption));
         // The row moves only for a text that outgrows its label, or narrows in a grown one.
-        const int width = textSize(label).width();
-        if (labelsFitted_
-            && (width > label.width()
-                || (width < label.width() && label.width() > layoutBox(control).width())))
-            fitLabels();
+        // Until the windows are shown, measuring would load the fonts ahead of time: the
+        // labels are fitted once they are on screen.
+        if (labelsFitted_) {
+            const int width = textSize(label).width();
+            if (width > label.width()
+                || (width < label.width() && label.width() > layoutBox(control).width()))
+                fitLabels();
+        }
         if (view.news)
             view.news->textChanged();
         else
