@@ -62,10 +62,12 @@ QImage drawGameIcon(int size)
 
 QIcon gameIcon()
 {
+    // The icon theme holds the same drawing, when the game is installed; looking it up would
+    // read the whole theme's index first, many times the work of drawing it.
     QIcon drawn;
     for (const int size : iconSizes)
         drawn.addPixmap(QPixmap::fromImage(drawGameIcon(size)));
-    return QIcon::fromTheme(QStringLiteral("io.github.zorvik.zorvik"), drawn);
+    return drawn;
 }
 
 } // namespace zorvik

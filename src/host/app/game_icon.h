@@ -15,8 +15,7 @@ inline constexpr std::array iconSizes { 16, 22, 24, 32, 48, 64, 128, 256 };
 // reads as the game. The scalable icon in packaging/ shows the same drawing as the large sizes.
 QImage drawGameIcon(int size);
 
-// The windows' icon: the one the desktop's theme has for the game's id, else the drawing above
-// at every size.
+// The windows' icon: the drawing above at every size.
 QIcon gameIcon();
 
 } // namespace zorvik
