@@ -15,7 +15,8 @@ struct IconPixels {
     const std::uint32_t* argb;
 };
 
-// Every size of iconSizes, smallest first; drawn when the game is built (write_icon_pixels).
-extern const std::array<IconPixels, iconSizes.size()> gameIconPixels;
+// Every size of windowIconSizes, smallest first; drawn when the game is built
+// (write_icon_pixels).
+extern const std::array<IconPixels, windowIconSizes.size()> gameIconPixels;
 
 } // namespace zorvik

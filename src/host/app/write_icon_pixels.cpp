@@ -17,7 +17,7 @@ int main(int argc, char* argv[])
     out << "// Written by write_icon_pixels from drawGameIcon() while the game is built.\n"
            "#include \"host/app/game_icon_pixels.h\"\n\n"
            "namespace zorvik {\n\nnamespace {\n\n";
-    for (const int size : zorvik::iconSizes) {
+    for (const int size : zorvik::windowIconSizes) {
         const QImage image = zorvik::drawGameIcon(size).convertToFormat(QImage::Format_ARGB32);
         out << "const std::uint32_t pixels" << size << "[] = {";
         char hex[16];
@@ -28,8 +28,9 @@ int main(int argc, char* argv[])
             }
         out << "\n};\n\n";
     }
-    out << "} // namespace\n\nconst std::array<IconPixels, iconSizes.size()> gameIconPixels { {\n";
-    for (const int size : zorvik::iconSizes)
+    out << "} // namespace\n\nconst std::array<IconPixels, windowIconSizes.size()> gameIconPixels "
+           "{ {\n";
+    for (const int size : zorvik::windowIconSizes)
         out << "    { " << size << ", pixels" << size << " },\n";
     out << "} };\n\n} // namespace zorvik\n";
     out.close();
