@@ -9,17 +9,16 @@
 #include "host/view/label_layout.h"
 #include "host/view/screen_fit.h"
 #include "host/view/shape_widget.h"
+#include "host/view/text_size.h"
 #include "host/view/twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
-#include <cmath>
 #include <utility>
 
 namespace zorvik {
@@ -48,14 +47,6 @@ int shiftState(Qt::KeyboardModifiers modifiers)
 QRect layoutBox(const Control& control)
 {
     return toPixels(control.Left, control.Top, control.Width, control.Height).toRect();
-}
-
-// The whole pixels the label's text covers, fractions of a pixel rounded up.
-QSize textSize(const QLabel& label)
-{
-    const QFontMetricsF metrics(label.font());
-    return { static_cast<int>(std::ceil(metrics.horizontalAdvance(label.text()))),
-        static_cast<int>(std::ceil(metrics.height())) };
 }
 
 } // namespace
@@ -151,7 +142,8 @@ void HostWindow::fitLabels()
     std::vector<LabelFit> labels;
     for (const ControlView& view : views_)
         if (view.label)
-            labels.push_back({ layoutBox(*view.control), textSize(*view.label) });
+            labels.push_back(
+                { layoutBox(*view.control), textSize(view.label->font(), view.label->text()) });
     const std::vector<QRect> boxes = zorvik::fitLabels(labels, playArea_->size());
     auto box = boxes.begin();
     for (const ControlView& view : views_)
@@ -259,7 +251,7 @@ void HostWindow::syncLabel(ControlView& view)
         // Until the windows are shown, measuring would load the fonts ahead of time: the
         // labels are fitted once they are on screen.
         if (labelsFitted_) {
-            const int width = textSize(label).width();
+            const int width = textSize(label.font(), label.text()).width();
             if (width > label.width()
                 || (width < label.width() && label.width() > layoutBox(control).width()))
                 fitLabels();
