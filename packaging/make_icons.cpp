@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // Writes the game's icon at every theme size, as an icon theme lays them out:
 //   make_icons FOLDER  ->  FOLDER/16x16/apps/io.github.zorvik.zorvik.png, ...
-#include "host/app/game_icon.h"
+#include "host/app/game_icon_drawing.h"
 
 #include <QDir>
 #include <cstdio>

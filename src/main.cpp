@@ -4,10 +4,10 @@
 #include "forms/form1.h"
 #include "forms/form2.h"
 #include "host/app/command_line.h"
-#include "host/app/display_check.h"
 #include "host/app/game_icon.h"
 #include "host/app/lost_window_watch.h"
 #include "host/app/one_game_per_display.h"
+#include "host/app/platform_start.h"
 #include "host/app/quit_on_signal.h"
 #include "host/view/host_window.h"
 
@@ -23,21 +23,22 @@ int main(int argc, char* argv[])
     zorvik::CommandLine commandLine(argc, argv);
     if (const auto status = commandLine.exitStatus())
         return *status;
-    const zorvik::PlatformChoice choice = zorvik::choosePlatform(
-        { commandLine.platform(), commandLine.display(), commandLine.platformPluginPath() });
+    const zorvik::PlatformRequest platform { commandLine.platform(), commandLine.display(),
+        commandLine.platformPluginPath() };
+    const zorvik::PlatformChoice choice = zorvik::choosePlatform(platform);
     if (!choice.problem.empty()) {
         std::fprintf(stderr, "%s\n", choice.problem.c_str());
         return 1;
     }
     zorvik::OneGamePerDisplay oneGame(choice.platform, commandLine.display());
     if (oneGame.anotherRaised()) {
-        std::fprintf(stderr,
-            "zorvik: a game is already running on this display: its windows "
-            "were raised\n");
+        std::fprintf(stderr, "zorvik: a game already runs on this display: raised its windows\n");
         return 0;
     }
     setenv("QT_QPA_PLATFORM", choice.platform.c_str(), 1);
+    zorvik::PlatformStartWatch platformStart(choice.platform, platform);
     QApplication app(commandLine.qtArgc(), commandLine.qtArgv());
+    platformStart.started();
     QApplication::setApplicationName(QStringLiteral("zorvik"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.zorvik.zorvik"));
     QApplication::setWindowIcon(zorvik::gameIcon());

@@ -2,21 +2,12 @@
 #pragma once
 
 #include <QIcon>
-#include <QImage>
-#include <array>
 
 namespace zorvik {
 
-// The sizes the desktop's icon themes look for, in pixels.
-inline constexpr std::array iconSizes { 16, 22, 24, 32, 48, 64, 128, 256 };
-
-// The game's icon at one size: a black ball over platforms on a light tile, as in the tower.
-// Up to 24 px it is drawn simpler, one ball over one platform on whole pixels, so that it still
-// reads as the game. The scalable icon in packaging/ shows the same drawing as the large sizes.
-QImage drawGameIcon(int size);
-
-// The windows' icon: the one the desktop's theme has for the game's id, else the drawing above
-// at every size.
+// The windows' icon: the game's drawing at every size of windowIconSizes, drawn when the game
+// was built. (Once the game is installed, the icon theme holds the same drawing; looking it up
+// would read the theme's whole index, many times the work of the rest of the start-up.)
 QIcon gameIcon();
 
 } // namespace zorvik

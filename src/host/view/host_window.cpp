@@ -9,18 +9,17 @@
 #include "host/view/label_layout.h"
 #include "host/view/screen_fit.h"
 #include "host/view/shape_widget.h"
+#include "host/view/text_size.h"
 #include "host/view/twips.h"
 
 #include <QApplication>
 #include <QCloseEvent>
-#include <QFontMetrics>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMoveEvent>
 #include <QScreen>
 #include <QTimer>
 #include <QWindow>
-#include <cmath>
 #include <utility>
 
 namespace zorvik {
@@ -49,14 +48,6 @@ int shiftState(Qt::KeyboardModifiers modifiers)
 QRect layoutBox(const Control& control)
 {
     return toPixels(control.Left, control.Top, control.Width, control.Height).toRect();
-}
-
-// The whole pixels the label's text covers, fractions of a pixel rounded up.
-QSize textSize(const QLabel& label)
-{
-    const QFontMetricsF metrics(label.font());
-    return { static_cast<int>(std::ceil(metrics.horizontalAdvance(label.text()))),
-        static_cast<int>(std::ceil(metrics.height())) };
 }
 
 } // namespace
@@ -131,7 +122,6 @@ void HostWindow::loadAndShow()
     WindowArrangement::instance().arrangeNow();
     show();
     windowHandle()->installEventFilter(this);
-    QTimer::singleShot(0, this, &HostWindow::fitLabels);
 }
 
 void HostWindow::fitLabels()
@@ -140,7 +130,8 @@ void HostWindow::fitLabels()
     std::vector<LabelFit> labels;
     for (const ControlView& view : views_)
         if (view.label)
-            labels.push_back({ layoutBox(*view.control), textSize(*view.label) });
+            labels.push_back(
+                { layoutBox(*view.control), textSize(view.label->font(), view.label->text()) });
     const std::vector<QRect> boxes = zorvik::fitLabels(labels, playArea_->size());
     auto box = boxes.begin();
     for (const ControlView& view : views_)
@@ -270,8 +261,14 @@ void HostWindow::moveEvent(QMoveEvent* event)
 
 bool HostWindow::eventFilter(QObject* watched, QEvent* event)
 {
-    if (event->type() == QEvent::Expose && onScreen().frame != frameSeen_)
-        WindowArrangement::instance().arrangeSoon();
+    if (event->type() == QEvent::Expose && watched == windowHandle()) {
+        // Fitted as the window is first exposed, just before its first paint: the fonts load
+        // then, as they would for the first paint anyway, not while the window waits to appear.
+        if (!labelsFitted_)
+            fitLabels();
+        if (onScreen().frame != frameSeen_)
+            WindowArrangement::instance().arrangeSoon();
+    }
     return QWidget::eventFilter(watched, event);
 }
 
@@ -290,11 +287,14 @@ void HostWindow::syncLabel(ControlView& view)
         view.shownCaption = control.Caption;
         label.setText(QString::fromStdString(control.Caption));
         // The row moves only for a text that outgrows its label, or narrows in a grown one.
-        const int width = textSize(label).width();
-        if (labelsFitted_
-            && (width > label.width()
-                || (width < label.width() && label.width() > layoutBox(control).width())))
-            fitLabels();
+        // Until the windows are shown, measuring would load the fonts ahead of time: the
+        // labels are fitted once they are on screen.
+        if (labelsFitted_) {
+            const int width = textSize(label.font(), label.text()).width();
+            if (width > label.width()
+                || (width < label.width() && label.width() > layoutBox(control).width()))
+                fitLabels();
+        }
         if (view.news)
             view.news->textChanged();
         else

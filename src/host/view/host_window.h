@@ -61,7 +61,7 @@ protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
-    // Sees the window exposed, by then framed by the desktop.
+    // Sees the window first exposed, by then framed by the desktop, its fonts about to load.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:

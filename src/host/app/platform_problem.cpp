@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "host/app/display_check.h"
+#include "host/app/platform_problem.h"
 
 #include <QDir>
 #include <QJsonArray>
@@ -105,6 +105,34 @@ std::string waylandProblem()
     return {};
 }
 
+// Why the platform cannot start, as far as can be told without starting it; empty if it can.
+std::string problemOf(const QString& platform, const PlatformRequest& request)
+{
+    // Qt takes the plugin's arguments after a colon: "offscreen:size=800x600".
+    const QString name = platform.section(QLatin1Char(':'), 0, 0).trimmed();
+    const QStringList folders = platformPluginFolders(request);
+    const QStringList installed = installedPlatforms(folders);
+    if (!installed.contains(name, Qt::CaseInsensitive))
+        return "no Qt platform plugin '" + name.toStdString() + "' in "
+            + folders.join(QLatin1Char(':')).toStdString()
+            + " (there are: " + installed.join(QStringLiteral(", ")).toStdString() + ")";
+    if (name.compare(QLatin1String("xcb"), Qt::CaseInsensitive) == 0)
+        return x11Problem(request);
+    if (name.startsWith(QLatin1String("wayland"), Qt::CaseInsensitive))
+        return waylandProblem();
+    return {};
+}
+
+std::string quotedName(const QString& platform)
+{
+    return "'" + platform.section(QLatin1Char(':'), 0, 0).trimmed().toStdString() + "'";
+}
+
+std::string oneLine(const std::string& problems)
+{
+    return "zorvik: cannot start the Qt platform " + problems;
+}
+
 } // namespace
 
 PlatformChoice choosePlatform(const PlatformRequest& request)
@@ -112,30 +140,31 @@ PlatformChoice choosePlatform(const PlatformRequest& request)
     std::string asked = request.platform ? *request.platform : environment("QT_QPA_PLATFORM");
     if (asked.empty())
         asked = "xcb";
-    const QStringList folders = platformPluginFolders(request);
-    const QStringList installed = installedPlatforms(folders);
+    if (asked.find(';') == std::string::npos)
+        return { asked, {} };
     std::string problems;
     for (const QString& candidate :
         QString::fromLocal8Bit(asked.c_str()).split(QLatin1Char(';'), Qt::SkipEmptyParts)) {
-        // Qt takes the plugin's arguments after a colon: "offscreen:size=800x600".
-        const QString name = candidate.section(QLatin1Char(':'), 0, 0).trimmed();
-        const std::string quoted = "'" + name.toStdString() + "'";
-        std::string problem;
-        if (!installed.contains(name, Qt::CaseInsensitive))
-            problem = "no Qt platform plugin " + quoted + " in "
-                + folders.join(QLatin1Char(':')).toStdString()
-                + " (there are: " + installed.join(QStringLiteral(", ")).toStdString() + ")";
-        else if (name.compare(QLatin1String("xcb"), Qt::CaseInsensitive) == 0)
-            problem = x11Problem(request);
-        else if (name.startsWith(QLatin1String("wayland"), Qt::CaseInsensitive))
-            problem = waylandProblem();
+        const std::string problem = problemOf(candidate, request);
         if (problem.empty())
             return { candidate.toStdString(), {} };
-        problems += (problems.empty() ? "" : "; ") + quoted + ": " + problem;
+        problems += (problems.empty() ? "" : "; ") + quotedName(candidate) + ": " + problem;
     }
     if (problems.empty())
         problems = "no Qt platform named in '" + asked + "'";
-    return { {}, "zorvik: cannot start the Qt platform " + problems };
+    return { {}, oneLine(problems) };
+}
+
+std::string platformProblem(
+    const std::string& platform, const PlatformRequest& request, const std::string& qtSaid)
+{
+    const QString candidate = QString::fromLocal8Bit(platform.c_str());
+    if (candidate.section(QLatin1Char(':'), 0, 0).trimmed().isEmpty())
+        return oneLine("no Qt platform named in '" + platform + "'");
+    std::string problem = problemOf(candidate, request);
+    if (problem.empty())
+        problem = qtSaid.empty() ? "Qt could not start it" : qtSaid;
+    return oneLine(quotedName(candidate) + ": " + problem);
 }
 
 } // namespace zorvik
