@@ -16,12 +16,12 @@ namespace {
 // What atspi_probe.py reads: the program's windows and every label in them.
 struct AccessibleWindow {
     std::string role, name, description;
-    ScreenRect box;
+    Rect box;
 };
 struct AccessibleLabel {
     std::string window, name, text;
-    ScreenRect box;
-    std::optional<ScreenRect> textBox; // from its first to its last character
+    Rect box;
+    std::optional<Rect> textBox; // from its first to its last character
 };
 struct AccessibleTree {
     std::vector<AccessibleWindow> windows;
@@ -57,16 +57,16 @@ std::vector<std::string> fields(const std::string& line)
     return out;
 }
 
-std::optional<ScreenRect> rect(const std::string& text)
+std::optional<Rect> rect(const std::string& text)
 {
-    ScreenRect r;
+    Rect r;
     std::istringstream in(text);
     if (!(in >> r.x >> r.y >> r.width >> r.height))
         return std::nullopt;
     return r;
 }
 
-std::vector<std::string> probe(const XSession& x, const std::vector<std::string>& args)
+std::vector<std::string> probe(const Session& x, const std::vector<std::string>& args)
 {
     std::vector<std::string> command { ZORVIK_SYSTEM_PYTHON, ZORVIK_ATSPI_PROBE };
     command.insert(command.end(), args.begin(), args.end());
@@ -77,22 +77,21 @@ std::vector<std::string> probe(const XSession& x, const std::vector<std::string>
     return lines;
 }
 
-AccessibleTree readTree(const XSession& x)
+AccessibleTree readTree(const Session& x)
 {
     AccessibleTree tree;
     for (const std::string& line : probe(x, { "tree", std::to_string(x.gamePid()) })) {
         const auto f = fields(line);
         if (f.size() == 5 && f[0] == "window")
-            tree.windows.push_back({ f[1], f[2], f[3], rect(f[4]).value_or(ScreenRect {}) });
+            tree.windows.push_back({ f[1], f[2], f[3], rect(f[4]).value_or(Rect {}) });
         else if (f.size() == 6 && f[0] == "label")
-            tree.labels.push_back(
-                { f[1], f[2], f[3], rect(f[4]).value_or(ScreenRect {}), rect(f[5]) });
+            tree.labels.push_back({ f[1], f[2], f[3], rect(f[4]).value_or(Rect {}), rect(f[5]) });
     }
     return tree;
 }
 
 // The tree once both play windows are on the accessibility bus.
-AccessibleTree waitForTree(const XSession& x)
+AccessibleTree waitForTree(const Session& x)
 {
     AccessibleTree tree;
     waitUntil(
@@ -105,7 +104,7 @@ AccessibleTree waitForTree(const XSession& x)
 }
 
 // Text and name changes a listening reader is told of in each window over the time given.
-std::map<std::string, int> countEvents(const XSession& x, double seconds)
+std::map<std::string, int> countEvents(const Session& x, double seconds)
 {
     std::map<std::string, int> counts;
     for (const std::string& line :
@@ -117,20 +116,20 @@ std::map<std::string, int> countEvents(const XSession& x, double seconds)
     return counts;
 }
 
-bool inside(const ScreenRect& inner, const ScreenRect& outer)
+bool inside(const Rect& inner, const Rect& outer)
 {
     return inner.x >= outer.x && inner.y >= outer.y
         && inner.x + inner.width <= outer.x + outer.width
         && inner.y + inner.height <= outer.y + outer.height;
 }
 
-bool overlap(const ScreenRect& a, const ScreenRect& b)
+bool overlap(const Rect& a, const Rect& b)
 {
     return a.x < b.x + b.width && b.x < a.x + a.width && a.y < b.y + b.height
         && b.y < a.y + a.height;
 }
 
-std::string show(const ScreenRect& r)
+std::string show(const Rect& r)
 {
     return std::to_string(r.x) + "," + std::to_string(r.y) + " " + std::to_string(r.width) + "x"
         + std::to_string(r.height);
@@ -139,7 +138,7 @@ std::string show(const ScreenRect& r)
 SessionOptions withScreenReader()
 {
     SessionOptions options;
-    options.accessibilityBus = true;
+    options.accessibility = Accessibility::Read;
     return options;
 }
 
@@ -161,7 +160,7 @@ Labels labelsOf(const AccessibleTree& tree, const std::string& window)
 // a game the "Game Over" alert tells the final score, which becomes the high score.
 TEST(ScreenReader, ReadsWindowsLabelsAndTheGameOverAlert)
 {
-    XSession x(withScreenReader());
+    Session x(withScreenReader());
     x.startGame();
     const AccessibleTree tree = waitForTree(x);
     const struct {
@@ -217,7 +216,7 @@ TEST(ScreenReader, ReadsWindowsLabelsAndTheGameOverAlert)
 // changes only a few times a second: no window floods it 64 times a second, and none is silent.
 TEST(ScreenReader, HearsScoresChangeAtAPaceAPersonCanFollow)
 {
-    XSession x(withScreenReader());
+    Session x(withScreenReader());
     x.startGame();
     ASSERT_TRUE(waitForTree(x).window("Zorvik!"));
     const Window tower = x.waitForWindow("Zorvik!");
@@ -334,7 +333,7 @@ TEST(Themes, ShapesAndLabelsStandOutOnDarkAndLightPalettes)
         SessionOptions options;
         options.gameEnvironment
             = { "QT_QPA_PLATFORMTHEME=gtk3", std::string("GTK_THEME=") + theme };
-        XSession x(options);
+        Session x(options);
         x.startGame();
         const struct {
             const char* window;
@@ -389,19 +388,19 @@ TEST(Scales, PlacesSizesAndLabelsHoldAtEveryScale)
         options.screenWidth = screenWidth ? screenWidth : static_cast<int>(1280 * scale);
         options.screenHeight = screenHeight ? screenHeight : static_cast<int>(800 * scale);
         options.gameEnvironment = environment;
-        XSession x(options);
+        Session x(options);
         x.startGame();
         const auto scaled = [&](double v) { return static_cast<int>(std::lround(v * scale)); };
         const struct {
             const char* window;
-            ScreenRect client;
+            Rect client;
             std::pair<double, double> ballHome;
         } windows[] = { { "Zorvik!", { 121, 32, 414, 548 }, towerBallHome },
             { "Zorvik Again!", { 626, 59, 477, 439 }, hopperBallHome } };
         for (const auto& [window, client, home] : windows) {
             SCOPED_TRACE(window);
             const Window id = x.waitForWindow(window);
-            const ScreenRect placed = x.clientRect(id);
+            const Rect placed = x.clientRect(id);
             const auto fit = [](int place, int size, int screen) {
                 return std::max(0, std::min(place, screen - size));
             };

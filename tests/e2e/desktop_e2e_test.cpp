@@ -19,10 +19,10 @@ INSTANTIATE_TEST_SUITE_P(Desktops, DesktopTest, ::testing::ValuesIn(desktopsUnde
     [](const ::testing::TestParamInfo<Desktop>& info) { return desktopName(info.param); });
 
 // The box opens over its own window, above it, where the desktop lets a program say where.
-void expectOverItsWindow(const XSession& x, Window owner, Window box)
+void expectOverItsWindow(const Session& x, Window owner, Window box)
 {
-    const ScreenRect window = x.clientRect(owner);
-    const ScreenRect boxRect = x.clientRect(box);
+    const Rect window = x.clientRect(owner);
+    const Rect boxRect = x.clientRect(box);
     if (x.desktop() == Desktop::Weston) {
         // weston shows an X11 dialog where weston chooses, whatever the program asks; all it
         // promises is a box on its screen.
@@ -111,7 +111,7 @@ TEST_P(DesktopTest, MaximizeKeepsThePlayArea)
 {
     x.requestMaximize(tower);
     sleepFor(500ms);
-    const ScreenRect client = x.clientRect(tower);
+    const Rect client = x.clientRect(tower);
     EXPECT_GE(client.width, 414);
     EXPECT_GE(client.height, 548);
     x.key(tower, "Return");

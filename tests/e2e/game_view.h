@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
-#include "x_session.h"
+#include "session.h"
 
 #include <algorithm>
 #include <cmath>
@@ -11,6 +11,8 @@
 #include <utility>
 
 namespace zorvik::e2e {
+
+using namespace harness;
 
 // A game left alone ends by itself, but the tower's ball bounces from platform to platform
 // while they happen to catch it: of 200,000 games played out by the rules with no keys, the
@@ -144,11 +146,11 @@ protected:
     LabelImage label(Window window, const LabelBox& box) const
     {
         // A margin around the label, inside the window, to see whole shapes passing over it.
-        const ScreenRect client = x.clientRect(window);
+        const Rect client = x.clientRect(window);
         const int left = std::max(0, box.x - 16), top = std::max(0, box.y - 2);
         const int right = std::min(client.width, box.x + box.width + 16);
         const int bottom = std::min(client.height, box.y + box.height + 2);
-        const Frame wide = x.grab(window, left, top, right - left, bottom - top);
+        const Frame wide = x.grab(window, { left, top, right - left, bottom - top });
         return LabelImage(wide, box.x - left, box.y - top, box.width, box.height);
     }
 
@@ -157,10 +159,10 @@ protected:
         Window window, const LabelBox& box, std::chrono::milliseconds duration) const
     {
         int changes = 0;
-        Frame last = x.grab(window, box.x, box.y, box.width, box.height);
+        Frame last = x.grab(window, { box.x, box.y, box.width, box.height });
         const auto until = std::chrono::steady_clock::now() + duration;
         while (std::chrono::steady_clock::now() < until) {
-            Frame now = x.grab(window, box.x, box.y, box.width, box.height);
+            Frame now = x.grab(window, { box.x, box.y, box.width, box.height });
             if (now != last) {
                 ++changes;
                 last = std::move(now);
@@ -283,7 +285,7 @@ protected:
         x.type(keys);
     }
 
-    XSession x;
+    Session x;
     Window tower = 0;
     Window hopper = 0;
 };

@@ -76,7 +76,11 @@ TEST_P(DesktopTest, EachWindowPlaysWhileTheOthersBoxIsOpen)
 {
     x.key(hopper, "Return");
     // The ball falls onto the brick, which then jumps away from its load place.
-    EXPECT_TRUE(waitUntil([&] { return !x.grab(hopper, 236, 412, 1, 1).dark(0, 0); }, 3s, 2ms))
+    EXPECT_TRUE(waitUntil(
+        [&] {
+            return !x.grab(hopper, { 236, 412, 1, 1 }).dark(0, 0);
+        },
+        3s, 2ms))
         << "the brick moved after the landing";
     waitForBox(hopper);
     // The tower starts, ticks and ends its own game with the hopper's box open.
@@ -122,7 +126,7 @@ TEST_F(GameTest, SignalsEndTheProgramCleanly)
     kill(x.gamePid(), SIGTERM);
     EXPECT_EQ(x.waitForExit(5s), 0);
 
-    XSession again;
+    Session again;
     again.startGame();
     kill(again.gamePid(), SIGINT);
     EXPECT_EQ(again.waitForExit(5s), 0);

@@ -1,8 +1,8 @@
 // SPDX-License-Identifier: MIT
 // The real game under storms of keys into both windows for minutes on end: it never crashes
 // or hangs, its memory stays put, and closing the windows, at any moment, ends it with 0.
-#include "process_memory.h"
-#include "x_session.h"
+#include "process_stats.h"
+#include "session.h"
 
 #include <array>
 #include <cstdlib>
@@ -13,6 +13,8 @@
 
 namespace zorvik::e2e {
 namespace {
+
+using namespace harness;
 
 // ZORVIK_E2E_SOAK_SECONDS overrides the length the build chose (shorter when sanitized).
 std::chrono::seconds soakLength()
@@ -27,7 +29,7 @@ std::chrono::seconds soakLength()
 // the burst itself).
 class KeyStorm {
 public:
-    KeyStorm(XSession& x, unsigned seed)
+    KeyStorm(Session& x, unsigned seed)
         : x_(x)
         , random_(seed)
     {
@@ -121,7 +123,7 @@ public:
     int boxesDismissed() const { return boxesDismissed_; }
 
 private:
-    XSession& x_;
+    Session& x_;
     std::mt19937 random_;
     std::optional<int> exited_;
     int boxesDismissed_ = 0;
@@ -132,7 +134,7 @@ private:
 // it was after the first ten seconds, and closing both windows ends the game with 0.
 TEST(SoakE2E, KeyStormsIntoBothWindowsForMinutes)
 {
-    XSession x;
+    Session x;
     x.startGame();
     const Window windows[] = { x.waitForWindow("Zorvik!"), x.waitForWindow("Zorvik Again!") };
     KeyStorm storm(x, 20240611);
@@ -177,7 +179,7 @@ class SoakWithCloses : public ::testing::TestWithParam<unsigned> { };
 
 TEST_P(SoakWithCloses, WindowsCloseAtRandomMoments)
 {
-    XSession x;
+    Session x;
     x.startGame();
     std::vector<std::pair<std::string, Window>> open { { "Zorvik!", x.waitForWindow("Zorvik!") },
         { "Zorvik Again!", x.waitForWindow("Zorvik Again!") } };

@@ -8,7 +8,7 @@ namespace zorvik::e2e {
 namespace {
 
 // Where a desktop puts a client area asked for at (x, y): where asked, but for its own rules.
-ScreenRect placeUnder(Desktop desktop, ScreenRect asked)
+Rect placeUnder(Desktop desktop, Rect asked)
 {
     switch (desktop) {
     case Desktop::Mutter: // a 37-px title bar stays on screen
@@ -28,11 +28,11 @@ ScreenRect placeUnder(Desktop desktop, ScreenRect asked)
 // load places.
 TEST_P(DesktopTest, StartupShowsBothWindowsAtTheirPlaces)
 {
-    const auto expectAt = [&](Window window, ScreenRect asked) {
-        const ScreenRect place = placeUnder(x.desktop(), asked);
+    const auto expectAt = [&](Window window, Rect asked) {
+        const Rect place = placeUnder(x.desktop(), asked);
         // weston's shell puts a new XWayland window where it likes for a frame or so before
         // the window's own place reaches it.
-        ScreenRect got;
+        Rect got;
         waitUntil([&] { return (got = x.clientRect(window)) == place; }, 1s);
         EXPECT_EQ(got.x, place.x);
         EXPECT_EQ(got.y, place.y);

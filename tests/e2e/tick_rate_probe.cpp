@@ -18,18 +18,19 @@ namespace {
 
 int probe()
 {
-    XSession x;
+    Session x;
     x.startGame();
     const Window tower = x.waitForWindow("Zorvik!");
     x.key(tower, "Up");
     x.key(tower, "Return");
     using Clock = std::chrono::steady_clock;
     std::vector<Clock::time_point> changes;
-    Frame last = x.grab(tower, towerScore.x, towerScore.y, towerScore.width, towerScore.height);
+    Frame last = x.grab(tower, { towerScore.x, towerScore.y, towerScore.width, towerScore.height });
     const auto start = Clock::now();
     auto nextLeap = start + 2s;
     while (Clock::now() - start < 11s) {
-        Frame now = x.grab(tower, towerScore.x, towerScore.y, towerScore.width, towerScore.height);
+        Frame now
+            = x.grab(tower, { towerScore.x, towerScore.y, towerScore.width, towerScore.height });
         if (now != last) {
             changes.push_back(Clock::now());
             last = std::move(now);
