@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The ways the game ends with "Game Over" boxes on screen: the close button and signals.
-#include "game_view.h"
+#include "game_test.h"
 
 #include <csignal>
 

@@ -2,7 +2,6 @@
 #pragma once
 
 #include <cstddef>
-#include <optional>
 #include <utility>
 #include <vector>
 
@@ -21,13 +20,6 @@ public:
     }
     int width() const { return width_; }
     int height() const { return height_; }
-    bool dark(int x, int y) const;
-    // Dark/light changes along one row between x0 and x1: text has many, a bar two.
-    int transitions(int y, int x0, int x1) const;
-    // The ball's centre: the only shape with dark runs at least 30 pixels tall at the given
-    // drawing scale (two platforms stacked are 18 pixels at most, times the scale). A platform
-    // joined to it moves the centre found up or down by half a platform's height at most.
-    std::optional<std::pair<double, double>> ballCentre(double scale = 1) const;
     // White outside the frame.
     unsigned at(int x, int y) const
     {

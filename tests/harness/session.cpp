@@ -170,6 +170,8 @@ void Session::startBuses()
         10s, 50ms);
     if (!up)
         throw std::runtime_error("the accessibility bus did not start");
+    reader_ = std::make_unique<AccessibilityReader>(
+        environment(), options_.accessibility == Accessibility::ScreenReader);
 }
 
 Session::Started Session::startGame(const std::string& program)
@@ -185,6 +187,18 @@ Session::Started Session::startGame(const std::string& program)
     const auto shown = waitUntilShown(playWindows, 10s);
     if (!shown)
         throw std::runtime_error(program + ": its windows were never mapped and painted");
+    if (reader_)
+        reader_->follow(game_.pid());
+    if (options_.accessibility == Accessibility::Read) {
+        const bool read = waitUntil(
+            [&] {
+                const GameTree tree = reader_->tree();
+                return tree.window(playWindows[0]) && tree.window(playWindows[1]);
+            },
+            10s, 50ms);
+        if (!read)
+            throw std::runtime_error("the game's windows never reached the accessibility bus");
+    }
     // The first paint may come in parts, and weston may still be moving a window: a picture
     // that stays put is what the player sees.
     Frame last[2];
@@ -210,6 +224,13 @@ std::optional<int> Session::waitForExit(std::chrono::milliseconds timeout)
 void Session::endGame()
 {
     game_.stop(5s);
+}
+
+AccessibilityReader& Session::reader() const
+{
+    if (!reader_)
+        throw std::logic_error("a session without an accessibility reader");
+    return *reader_;
 }
 
 int Session::runTool(const std::vector<std::string>& args) const

@@ -1,9 +1,12 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "accessibility_reader.h"
 #include "child_process.h"
 #include "desktop.h"
 #include "x_display.h"
+
+#include <memory>
 
 namespace zorvik::harness {
 
@@ -14,8 +17,11 @@ enum class Accessibility {
     // A private session bus on which the accessibility bus starts when a program asks for it,
     // as a desktop's does; the game is not made accessible and no screen reader listens.
     Activatable,
-    // The accessibility bus up and the game's accessibility on from its start, for a reader
-    // to read it.
+    // The accessibility bus up, and the session's reader listening as a screen reader does,
+    // having told the bus it runs.
+    ScreenReader,
+    // The accessibility bus up, the game's accessibility on from its start, and the session's
+    // reader reading the game's state: what the end-to-end checks use.
     Read,
 };
 
@@ -52,7 +58,7 @@ public:
     std::vector<std::string> environment() const { return launch({}).environment; }
 
     // Starts the game, or another program with the same two windows, and waits until both
-    // windows are on screen and painted. When
+    // windows are on screen and painted; with the reader, until their tree is read too. When
     // the program started, and when its windows were mapped and painted.
     struct Started {
         std::chrono::steady_clock::time_point at;
@@ -64,6 +70,8 @@ public:
     std::optional<int> waitForExit(std::chrono::milliseconds timeout = 5s);
     // Ends the game as a desktop logging out does (SIGTERM), and waits for its exit.
     void endGame();
+    // The session's accessibility reader; only where one was asked for.
+    AccessibilityReader& reader() const;
 
     // A player's hands, on the display the keyboard and mouse are on (the outer X server
     // under weston). Gives the window the keyboard focus and checks it arrived; under a
@@ -108,6 +116,7 @@ private:
     ChildProcess desktopProcess_;
     ChildProcess sessionBus_;
     ChildProcess accessibilityBus_;
+    std::unique_ptr<AccessibilityReader> reader_;
     ChildProcess game_;
 };
 
