@@ -98,9 +98,18 @@ public:
     // score stands still for two seconds with no box, or no box comes within three minutes.
     bool playOut(Window window, const std::string& name)
     {
-        if (!dismissBoxOf(window))
+        // A game the storm started may end between the look for its box and the Return,
+        // which then answers the box instead: Return again until the prompt has gone.
+        const bool started = waitUntil(
+            [&] {
+                if (!dismissBoxOf(window))
+                    return false;
+                x_.key(window, "Return");
+                return waitUntil([&] { return !promptShown(name); }, 1s, 20ms);
+            },
+            10s, 0ms);
+        if (!started)
             return false;
-        x_.key(window, "Return");
         const auto start = std::chrono::steady_clock::now();
         auto lastChange = start;
         std::string last = x_.reader().text(name, "Score");
@@ -116,6 +125,11 @@ public:
         }
         ++gamesPlayedOut_;
         return dismissBoxOf(window);
+    }
+
+    bool promptShown(const std::string& name) const
+    {
+        return x_.reader().window(name).value_or(AccessibleWindow {}).promptShown();
     }
 
     int pick(std::size_t count) { return static_cast<int>(random_() % count); }
