@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The command line as a user types it, with and without a display: what the program prints,
 // where, and the status it exits with.
-#include "x_session.h"
+#include "session.h"
 
 #include <array>
 #include <cstddef>
@@ -16,6 +16,8 @@
 
 namespace zorvik::e2e {
 namespace {
+
+using namespace harness;
 
 struct Outcome {
     int status = -1;
@@ -92,7 +94,7 @@ Outcome runGame(const std::string& environment, const std::string& arguments, bo
 // it still waits for its display.
 TEST(CommandLine, EachWayOfStartingEndsAsItShould)
 {
-    XSession x; // a display for the rows that name one
+    Session x; // a display for the rows that name one
     const SilentDisplay silent;
     ASSERT_FALSE(silent.display().empty());
     struct Row {

@@ -1,6 +1,6 @@
 // SPDX-License-Identifier: MIT
 // The ways the game ends with "Game Over" boxes on screen: the close button and signals.
-#include "game_view.h"
+#include "game_test.h"
 
 #include <csignal>
 
@@ -8,7 +8,7 @@ namespace zorvik::e2e {
 namespace {
 
 // Plays a game to its end in the window and waits for its box.
-bool playToGameOver(XSession& x, Window window)
+bool playToGameOver(Session& x, Window window)
 {
     x.key(window, "Return");
     const auto until = std::chrono::steady_clock::now() + longestGame;
@@ -37,7 +37,7 @@ TEST(Signals, EndTheGameCleanlyWithBothBoxesOpen)
 {
     for (const int signal : { SIGTERM, SIGINT }) {
         SCOPED_TRACE(signal == SIGTERM ? "SIGTERM" : "SIGINT");
-        XSession x;
+        Session x;
         x.startGame();
         const Window tower = x.waitForWindow("Zorvik!");
         const Window hopper = x.waitForWindow("Zorvik Again!");

@@ -3,7 +3,7 @@
 // up with a leap every two seconds, and timestamps every change of the score label for ten
 // seconds. Each tick rewrites the score, so each change is one tick.
 
-#include "game_view.h"
+#include "game_test.h"
 
 #include <algorithm>
 #include <csignal>
@@ -16,20 +16,23 @@ extern char** environ;
 namespace zorvik::e2e {
 namespace {
 
+// Where the tower's score is drawn, in client pixels.
+constexpr Rect towerScore { 48, 528, 65, 12 };
+
 int probe()
 {
-    XSession x;
+    Session x;
     x.startGame();
     const Window tower = x.waitForWindow("Zorvik!");
     x.key(tower, "Up");
     x.key(tower, "Return");
     using Clock = std::chrono::steady_clock;
     std::vector<Clock::time_point> changes;
-    Frame last = x.grab(tower, towerScore.x, towerScore.y, towerScore.width, towerScore.height);
+    Frame last = x.grab(tower, towerScore);
     const auto start = Clock::now();
     auto nextLeap = start + 2s;
     while (Clock::now() - start < 11s) {
-        Frame now = x.grab(tower, towerScore.x, towerScore.y, towerScore.width, towerScore.height);
+        Frame now = x.grab(tower, towerScore);
         if (now != last) {
             changes.push_back(Clock::now());
             last = std::move(now);

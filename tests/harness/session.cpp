@@ -1,0 +1,311 @@
+// SPDX-License-Identifier: MIT
+#include "session.h"
+
+#include <cstdlib>
+#include <fcntl.h>
+#include <filesystem>
+#include <fstream>
+#include <poll.h>
+#include <stdexcept>
+#include <unistd.h>
+
+namespace zorvik::harness {
+
+namespace {
+
+// Reads the one line a child writes into the pipe (a display number, a bus address).
+std::string readLine(int fds[2])
+{
+    close(fds[1]);
+    std::string line;
+    pollfd waitFor { fds[0], POLLIN, 0 };
+    char c = 0;
+    while (poll(&waitFor, 1, 10000) > 0 && read(fds[0], &c, 1) == 1 && c != '\n')
+        line += c;
+    close(fds[0]);
+    return line;
+}
+
+const std::vector<std::string> playWindows { "Zorvik!", "Zorvik Again!" };
+
+} // namespace
+
+std::string gameBinary()
+{
+    const char* path = std::getenv("ZORVIK_BINARY");
+    return path ? path : ZORVIK_DEFAULT_BINARY;
+}
+
+Session::RuntimeDirectory::RuntimeDirectory()
+{
+    char name[] = "/tmp/zorvik-session-XXXXXX";
+    if (!mkdtemp(name))
+        throw std::runtime_error("no runtime directory");
+    path = name;
+}
+
+Session::RuntimeDirectory::~RuntimeDirectory()
+{
+    std::error_code ignored;
+    std::filesystem::remove_all(path, ignored);
+}
+
+Session::Session(SessionOptions options)
+    : options_(std::move(options))
+{
+    environment_.push_back("XDG_RUNTIME_DIR=" + runtimeDir_.path);
+    // Xvfb writes its display number into the pipe once it takes connections.
+    int fds[2];
+    if (pipe2(fds, 0) != 0)
+        throw std::runtime_error("pipe failed");
+    // A desktop's title bars and panels need more room than the bare screen gives; weston's
+    // window leaves a strip below it where the pointer waits between clicks.
+    const Desktop desktop = options_.desktop;
+    const int height = options_.screenHeight ? options_.screenHeight
+        : desktop == Desktop::Bare           ? 800
+        : desktop == Desktop::Weston         ? 1024 + parkingStrip
+                                             : 1024;
+    Launch xvfb = launch({ "Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0",
+        std::to_string(options_.screenWidth) + "x" + std::to_string(height) + "x24", "-dpi", "96",
+        "-nolisten", "tcp" });
+    if (!options_.xServerResets)
+        xvfb.args.push_back("-noreset");
+    xvfb_ = ChildProcess(xvfb);
+    const std::string number = readLine(fds);
+    if (number.empty())
+        throw std::runtime_error("Xvfb did not start");
+    display_ = inputDisplay_ = ":" + number;
+    if (desktop == Desktop::Weston)
+        startWeston();
+    else if (desktop != Desktop::Bare)
+        startWindowManager();
+    connect(display_);
+    if (desktop != Desktop::Bare && desktop != Desktop::Weston) {
+        if (!waitUntil([&] { return windowManagerRunning(); }, 20s, 50ms))
+            throw std::runtime_error(desktopName(desktop) + " did not start");
+        sleepFor(500ms); // it announces itself before it manages the first windows
+    }
+    if (options_.accessibility != Accessibility::None)
+        startBuses();
+}
+
+Session::~Session()
+{
+    // Killed outright: a sanitized game ending by itself would run its leak check half-way.
+    game_.stop(0ms);
+    disconnect();
+}
+
+Launch Session::launch(std::vector<std::string> args, const std::string& display) const
+{
+    Launch launch;
+    launch.args = std::move(args);
+    launch.environment = environment_;
+    // The game chooses its platform from these; the session's display is the one it must use.
+    const std::string& on = display.empty() ? display_ : display;
+    launch.environment.insert(launch.environment.end(),
+        { "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", on.empty() ? "DISPLAY" : "DISPLAY=" + on });
+    return launch;
+}
+
+void Session::startWindowManager()
+{
+    desktopProcess_ = ChildProcess(launch(windowManagerCommand(options_.desktop)));
+}
+
+void Session::startWeston()
+{
+    // Nested in the Xvfb, which gets the player's keys and clicks: weston's headless backend
+    // has no seat, so no keyboard focus. Its XWayland is where the game runs. Pixman rendering
+    // spares the CPU a software GL.
+    const std::string log = runtimeDir_.path + "/weston.log";
+    // weston follows a pointer that comes into its window, not one that was there before it.
+    parkPointer();
+    desktopProcess_ = ChildProcess(
+        launch({ "weston", "--backend=x11-backend.so", "--use-pixman", "--width=1280",
+            "--height=1024", "--xwayland", "--socket=wayland-zorvik", "--log=" + log }));
+    const std::string listening = "xserver listening on display ";
+    std::string xwayland;
+    waitUntil(
+        [&] {
+            std::ifstream in(log);
+            for (std::string line; std::getline(in, line);)
+                if (const auto at = line.find(listening); at != std::string::npos)
+                    xwayland = line.substr(at + listening.size());
+            return !xwayland.empty();
+        },
+        20s, 50ms);
+    if (xwayland.empty())
+        throw std::runtime_error("weston started no XWayland");
+    display_ = xwayland;
+    // The keyboard goes to weston's window whether or not the pointer is over it.
+    input({ "xdotool", "search", "--sync", "--class", "Weston Compositor", "windowfocus" });
+}
+
+void Session::startBuses()
+{
+    int fds[2];
+    if (pipe2(fds, 0) != 0)
+        throw std::runtime_error("pipe failed");
+    // The bus and the services it starts are chatty on both outputs.
+    sessionBus_ = ChildProcess(launch({ "dbus-daemon", "--session", "--nofork", "--nopidfile",
+        "--print-address=" + std::to_string(fds[1]) }));
+    const std::string address = readLine(fds);
+    if (address.empty())
+        throw std::runtime_error("the session bus did not start");
+    environment_.push_back("DBUS_SESSION_BUS_ADDRESS=" + address);
+    if (options_.accessibility == Accessibility::Activatable)
+        return; // the bus starts the accessibility bus itself when a program asks for it
+    // The accessibility bus's socket goes into the session's own runtime directory, so
+    // sessions side by side never share it.
+    accessibilityBus_
+        = ChildProcess(launch({ "/usr/libexec/at-spi-bus-launcher", "--launch-immediately" }));
+    const bool up = waitUntil(
+        [&] {
+            return captureTool({ "dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus",
+                                   "/org/a11y/bus", "org.a11y.Bus.GetAddress" })
+                       .find("unix:")
+                != std::string::npos;
+        },
+        10s, 50ms);
+    if (!up)
+        throw std::runtime_error("the accessibility bus did not start");
+    reader_ = std::make_unique<AccessibilityReader>(
+        environment(), options_.accessibility == Accessibility::ScreenReader);
+}
+
+Session::Started Session::startGame(const std::string& program)
+{
+    Launch game = launch({ program });
+    game.quiet = false; // the game's own output stays visible
+    game.environment.insert(
+        game.environment.end(), options_.gameEnvironment.begin(), options_.gameEnvironment.end());
+    if (options_.accessibility == Accessibility::Read)
+        game.environment.push_back("QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1");
+    const auto at = std::chrono::steady_clock::now();
+    game_ = ChildProcess(game);
+    const auto shown = waitUntilShown(playWindows, 10s);
+    if (!shown)
+        throw std::runtime_error(program + ": its windows were never mapped and painted");
+    if (reader_)
+        reader_->follow(game_.pid());
+    if (options_.accessibility == Accessibility::Read) {
+        const bool read = waitUntil(
+            [&] {
+                const GameTree tree = reader_->tree();
+                return tree.window(playWindows[0]) && tree.window(playWindows[1]);
+            },
+            10s, 50ms);
+        if (!read)
+            throw std::runtime_error("the game's windows never reached the accessibility bus");
+    }
+    // The first paint may come in parts, and weston may still be moving a window: a picture
+    // that stays put is what the player sees.
+    Frame last[2];
+    waitUntil(
+        [&] {
+            bool still = true;
+            for (std::size_t i = 0; i < 2; ++i) {
+                Frame now = grab(waitForWindow(playWindows[i]));
+                still = still && now == last[i];
+                last[i] = std::move(now);
+            }
+            return still;
+        },
+        5s, 50ms);
+    return { at, *shown };
+}
+
+std::optional<int> Session::waitForExit(std::chrono::milliseconds timeout)
+{
+    return game_.wait(timeout);
+}
+
+void Session::endGame()
+{
+    game_.stop(5s);
+}
+
+AccessibilityReader& Session::reader() const
+{
+    if (!reader_)
+        throw std::logic_error("a session without an accessibility reader");
+    return *reader_;
+}
+
+int Session::runTool(const std::vector<std::string>& args) const
+{
+    return run(launch(args));
+}
+
+std::string Session::captureTool(const std::vector<std::string>& args) const
+{
+    return capture(launch(args));
+}
+
+int Session::input(std::vector<std::string> args) const
+{
+    return run(launch(std::move(args), inputDisplay_));
+}
+
+void Session::parkPointer() const
+{
+    // The screen's bottom left corner: under weston, outside its window.
+    input({ "xdotool", "mousemove", "0", "10000", "sleep", "0.05" });
+}
+
+void Session::click(Window window) const
+{
+    if (options_.desktop == Desktop::Bare) // no window manager to activate what is clicked
+        runTool({ "xdotool", "windowfocus", std::to_string(window) });
+    const Rect client = clientRect(window);
+    // Near the top right corner: clear of the labels and of a box's button, and far enough in
+    // for no desktop to take it for a grab at the frame's edge. The pointer comes in from
+    // where it was parked, as a player's hand comes to a window.
+    parkPointer();
+    input({ "xdotool", "mousemove", std::to_string(client.x + client.width - 16),
+        std::to_string(client.y + 16), "sleep", "0.05", "click", "1" });
+}
+
+void Session::focus(Window window) const
+{
+    // A nested compositor on a busy machine can take a while to act on a click.
+    const auto until = std::chrono::steady_clock::now() + 6s;
+    do {
+        if (options_.desktop == Desktop::Bare)
+            runTool({ "xdotool", "windowfocus", "--sync", std::to_string(window) });
+        else if (focused() != window)
+            click(window);
+        if (waitUntil([&] { return focused() == window; }, 500ms))
+            return;
+    } while (std::chrono::steady_clock::now() < until);
+    throw std::runtime_error("the focus never reached window " + std::to_string(window)
+        + ": it is on " + std::to_string(focused()));
+}
+
+void Session::type(const std::vector<std::string>& xdotoolArgs) const
+{
+    std::vector<std::string> command { "xdotool" };
+    command.insert(command.end(), xdotoolArgs.begin(), xdotoolArgs.end());
+    input(command);
+}
+
+void Session::key(Window window, const std::string& keys) const
+{
+    focus(window);
+    type({ "key", keys });
+}
+
+void Session::keyDown(Window window, const std::string& key) const
+{
+    focus(window);
+    type({ "keydown", key });
+}
+
+void Session::keyUp(Window window, const std::string& key) const
+{
+    focus(window);
+    type({ "keyup", key });
+}
+
+} // namespace zorvik::harness

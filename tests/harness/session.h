@@ -1,0 +1,123 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "accessibility_reader.h"
+#include "child_process.h"
+#include "desktop.h"
+#include "x_display.h"
+
+#include <memory>
+
+namespace zorvik::harness {
+
+// Who the game finds on the session's buses.
+enum class Accessibility {
+    // No session bus at all, as on a bare X server.
+    None,
+    // A private session bus on which the accessibility bus starts when a program asks for it,
+    // as a desktop's does; the game is not made accessible and no screen reader listens.
+    Activatable,
+    // The accessibility bus up, and the session's reader listening as a screen reader does,
+    // having told the bus it runs.
+    ScreenReader,
+    // The accessibility bus up, the game's accessibility on from its start, and the session's
+    // reader reading the game's state: what the end-to-end checks use.
+    Read,
+};
+
+// How a session is set up; the defaults are a bare X server with a 1280 x 800 screen at 96 dpi
+// and the game in the test's own environment.
+struct SessionOptions {
+    Desktop desktop = Desktop::Bare;
+    int screenWidth = 1280;
+    int screenHeight = 0; // 0: 800 on a bare server, 1024 under a desktop
+    // Added to the game's environment, "NAME=value" each: a scale, a theme, a font dpi.
+    std::vector<std::string> gameEnvironment;
+    Accessibility accessibility = Accessibility::None;
+    // Xvfb resets itself whenever its last client leaves unless told not to (-noreset); a
+    // session that starts program after program keeps one server all along, as a desktop's.
+    bool xServerResets = false;
+};
+
+// Path of the game binary under test.
+std::string gameBinary();
+
+// Xvfb on a free display, the desktop on it, the session and accessibility buses, the game,
+// and the ways a player reaches it; the session's own X connection looks at the windows.
+// Everything it started goes when it does.
+class Session : public XDisplay {
+public:
+    explicit Session(SessionOptions options = {});
+    ~Session();
+
+    const std::string& display() const { return display_; }
+    Desktop desktop() const { return options_.desktop; }
+    pid_t xServerPid() const { return xvfb_.pid(); }
+    // What a program started in the session finds in its environment: "NAME=value" to set,
+    // a bare "NAME" to remove.
+    std::vector<std::string> environment() const { return launch({}).environment; }
+
+    // Starts the game, or another program with the same two windows, and waits until both
+    // windows are on screen and painted; with the reader, until their tree is read too. When
+    // the program started, and when its windows were mapped and painted.
+    struct Started {
+        std::chrono::steady_clock::time_point at;
+        Shown shown;
+    };
+    Started startGame(const std::string& program = gameBinary());
+    pid_t gamePid() const { return game_.pid(); }
+    // Waits for the game to exit; its exit status, or nullopt on time-out.
+    std::optional<int> waitForExit(std::chrono::milliseconds timeout = 5s);
+    // Ends the game as a desktop logging out does (SIGTERM), and waits for its exit.
+    void endGame();
+    // The session's accessibility reader; only where one was asked for.
+    AccessibilityReader& reader() const;
+
+    // A player's hands, on the display the keyboard and mouse are on (the outer X server
+    // under weston). Gives the window the keyboard focus and checks it arrived; under a
+    // desktop the player's way, a click on a blank spot of the window.
+    void focus(Window window) const;
+    // Clicks a blank spot of the window's client area, as a player activates a window.
+    void click(Window window) const;
+    // Keys typed into whatever window has the focus (xdotool's arguments).
+    void type(const std::vector<std::string>& xdotoolArgs) const;
+    void key(Window window, const std::string& keys) const;
+    void keyDown(Window window, const std::string& key) const;
+    void keyUp(Window window, const std::string& key) const;
+
+    // A tool run on the session's display; its exit status, or what it printed.
+    int runTool(const std::vector<std::string>& args) const;
+    std::string captureTool(const std::vector<std::string>& args) const;
+
+private:
+    Launch launch(std::vector<std::string> args, const std::string& display = {}) const;
+    void startWindowManager();
+    void startWeston();
+    void startBuses();
+    void parkPointer() const;
+    int input(std::vector<std::string> args) const;
+
+    // A private XDG_RUNTIME_DIR, removed after everything in it has stopped.
+    struct RuntimeDirectory {
+        RuntimeDirectory();
+        ~RuntimeDirectory();
+        std::string path;
+    };
+
+    static constexpr int parkingStrip = 16;
+    SessionOptions options_;
+    RuntimeDirectory runtimeDir_;
+    std::string display_; // where the game's windows are
+    std::string inputDisplay_; // where keys and clicks go in
+    // Set for everything the session starts: its runtime directory, its session bus.
+    std::vector<std::string> environment_;
+    // Declared in the order they start, so that they stop the other way round.
+    ChildProcess xvfb_;
+    ChildProcess desktopProcess_;
+    ChildProcess sessionBus_;
+    ChildProcess accessibilityBus_;
+    std::unique_ptr<AccessibilityReader> reader_;
+    ChildProcess game_;
+};
+
+} // namespace zorvik::harness

@@ -1,0 +1,79 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "frame.h"
+#include "geometry.h"
+#include "wait.h"
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+struct _XDisplay;
+
+namespace zorvik::harness {
+
+// An X window id; Xlib itself stays out of the tests, its macros clash with GoogleTest.
+using Window = unsigned long;
+
+// The harness's own connection to an X display: the windows on it as a window manager sees
+// them, their pixels, and the requests another X client can make of them.
+class XDisplay {
+public:
+    XDisplay() = default;
+    explicit XDisplay(const std::string& name) { connect(name); }
+    ~XDisplay() { disconnect(); }
+    XDisplay(const XDisplay&) = delete;
+    XDisplay& operator=(const XDisplay&) = delete;
+
+    // Mapped top-level windows with their names, bottom to top: the program's own window
+    // inside a window manager's frame.
+    std::vector<std::pair<Window, std::string>> mappedWindows() const;
+    std::vector<Window> windowsNamed(const std::string& name) const;
+    std::vector<std::string> stackingOrder() const;
+    Window waitForWindow(const std::string& name, std::chrono::milliseconds timeout = 5s) const;
+    bool waitForNoWindow(const std::string& name, std::chrono::milliseconds timeout = 5s) const;
+    // The "Game Over" box that belongs to this play window, if one is open.
+    std::optional<Window> boxOf(Window owner) const;
+    // The window's client area on the screen.
+    Rect clientRect(Window window) const;
+    // What of the window is on the screen; a window taller than the screen is cut at its edge.
+    Frame grab(Window window) const;
+    Frame grab(Window window, const Rect& part) const;
+    // The window that has the keyboard focus now (0 if none).
+    Window focused() const;
+    // Whether a window manager has announced itself on the root window.
+    bool windowManagerRunning() const;
+
+    struct Shown {
+        std::chrono::steady_clock::time_point mapped;
+        std::chrono::steady_clock::time_point painted;
+    };
+    // Waits until a window with each name is mapped and painted: a pixel near its bottom
+    // right corner is no longer black, as a window nobody has drawn yet is (a dark theme's
+    // background is not pure black). When the last was mapped and the last painted, as seen
+    // from here; nullopt on time-out.
+    std::optional<Shown> waitUntilShown(
+        const std::vector<std::string>& names, std::chrono::milliseconds timeout);
+
+    // What the window's close button does: a WM_DELETE_WINDOW message.
+    void requestClose(Window window) const;
+    // Another X client destroys the window behind the game's back (`xdotool windowclose`).
+    void destroy(Window window) const;
+    // What a maximize button asks of the desktop: _NET_WM_STATE maximized both ways.
+    void requestMaximize(Window window) const;
+    // Widths of the icons the window offers the desktop (_NET_WM_ICON), in pixels.
+    std::vector<int> iconSizes(Window window) const;
+
+protected:
+    void connect(const std::string& name);
+    void disconnect();
+
+private:
+    // The part of the window on the screen, from its top left corner.
+    Rect onScreen(Window window) const;
+    _XDisplay* connection_ = nullptr;
+};
+
+} // namespace zorvik::harness
