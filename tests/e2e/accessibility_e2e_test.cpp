@@ -258,8 +258,8 @@ TEST(Scales, PlacesSizesAndLabelsHoldAtEveryScale)
         { "scale 1.5", 1.5, { "QT_SCALE_FACTOR=1.5" } },
         { "scale 2", 2, { "QT_SCALE_FACTOR=2" } },
         { "fonts at 192 dpi", 1, { "QT_ENABLE_HIGHDPI_SCALING=0", "QT_FONT_DPI=192" } },
-        // Too small for the fixed places: each window moves just enough, the tower's top row
-        // and title stay on screen.
+        // Too small for the fixed places: the windows move onto the screen side by side, the
+        // tower's top row and title on screen.
         { "1920 x 1080 at scale 2", 2, { "QT_SCALE_FACTOR=2" }, 1920, 1080 },
     };
     for (const auto& [name, scale, environment, screenWidth, screenHeight] : rows) {
@@ -281,15 +281,23 @@ TEST(Scales, PlacesSizesAndLabelsHoldAtEveryScale)
         for (const auto& [window, client, home] : windows) {
             SCOPED_TRACE(window);
             const Window id = x.waitForWindow(window);
-            const auto fit = [](int place, int size, int screen) {
-                return std::max(0, std::min(place, screen - size));
-            };
             const int width = scaled(client.width), height = scaled(client.height);
-            EXPECT_EQ(x.clientRect(id),
-                (Rect { fit(scaled(client.x), width, options.screenWidth),
-                    fit(scaled(client.y), height, options.screenHeight), width, height }));
-            if (screenWidth)
-                continue; // the windows overlap there: the pixels of one hide the other's
+            const Rect placed = x.clientRect(id);
+            if (screenWidth) {
+                // On the screen, side by side, a window taller than the screen from its top.
+                EXPECT_EQ(placed.width, width);
+                EXPECT_EQ(placed.height, height);
+                EXPECT_TRUE(placed.x >= 0 && placed.x + width <= options.screenWidth);
+                EXPECT_TRUE(
+                    placed.y == 0 || (placed.y > 0 && placed.y + height <= options.screenHeight));
+                const Window other = x.waitForWindow(
+                    id == x.waitForWindow("Zorvik!") ? "Zorvik Again!" : "Zorvik!");
+                const Rect beside = x.clientRect(other);
+                EXPECT_TRUE(
+                    placed.x + placed.width <= beside.x || beside.x + beside.width <= placed.x);
+                continue;
+            }
+            EXPECT_EQ(placed, (Rect { scaled(client.x), scaled(client.y), width, height }));
             // The tree tells where the ball is in the game's own pixels, the screen's are
             // the scale times as many.
             const AccessibleWindow* read = tree.window(window);
