@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "session.h"
 
+#include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
 #include <filesystem>
@@ -75,6 +76,8 @@ Session::Session(SessionOptions options)
     if (number.empty())
         throw std::runtime_error("Xvfb did not start");
     display_ = inputDisplay_ = ":" + number;
+    if (options_.screenCanChange)
+        startNestedServer(options_.screenWidth, height);
     if (desktop == Desktop::Weston)
         startWeston();
     else if (desktop != Desktop::Bare)
@@ -140,6 +143,47 @@ void Session::startWeston()
     display_ = xwayland;
     // The keyboard goes to weston's window whether or not the pointer is over it.
     input({ "xdotool", "search", "--sync", "--class", "Weston Compositor", "windowfocus" });
+}
+
+void Session::startNestedServer(int width, int height)
+{
+    // Xephyr offers RandR sizes up to its host's: the outer screen is the largest it may take.
+    int fds[2];
+    if (pipe2(fds, 0) != 0)
+        throw std::runtime_error("pipe failed");
+    nestedServer_ = ChildProcess(launch({ "Xephyr", "-displayfd", std::to_string(fds[1]), "-screen",
+        std::to_string(width) + "x" + std::to_string(height), "-resizeable", "-dpi", "96",
+        "-nolisten", "tcp", "-noreset" }));
+    const std::string number = readLine(fds);
+    if (number.empty())
+        throw std::runtime_error("Xephyr did not start");
+    display_ = inputDisplay_ = ":" + number;
+}
+
+void Session::resizeScreen(int width, int height) const
+{
+    const std::string size = std::to_string(width) + "x" + std::to_string(height);
+    runTool({ "xrandr", "-s", size });
+    if (!waitUntil(
+            [&] {
+                return captureTool({ "xdpyinfo" }).find(" " + size + " pixels")
+                    != std::string::npos;
+            },
+            5s, 50ms))
+        throw std::runtime_error("the screen never became " + size);
+}
+
+Margins Session::frameExtents(Window window) const
+{
+    // "_NET_FRAME_EXTENTS(CARDINAL) = 1, 1, 16, 1": left, right, top, bottom.
+    const std::string extents
+        = captureTool({ "xprop", "-id", std::to_string(window), "_NET_FRAME_EXTENTS" });
+    Margins margins;
+    const auto equals = extents.find('=');
+    if (equals != std::string::npos)
+        std::sscanf(extents.c_str() + equals + 1, " %d, %d, %d, %d", &margins.left, &margins.right,
+            &margins.top, &margins.bottom);
+    return margins;
 }
 
 void Session::startBuses()

@@ -10,6 +10,14 @@
 
 namespace zorvik::harness {
 
+// What a desktop puts around a window's client area, in pixels.
+struct Margins {
+    int left = 0;
+    int right = 0;
+    int top = 0;
+    int bottom = 0;
+};
+
 // Who the game finds on the session's buses.
 enum class Accessibility {
     // No session bus at all, as on a bare X server.
@@ -37,6 +45,9 @@ struct SessionOptions {
     // Xvfb resets itself whenever its last client leaves unless told not to (-noreset); a
     // session that starts program after program keeps one server all along, as a desktop's.
     bool xServerResets = false;
+    // An X server whose screen can change size while the game runs (RandR, as when a monitor
+    // is unplugged): Xephyr nested in the Xvfb, which has one size only.
+    bool screenCanChange = false;
 };
 
 // Path of the game binary under test.
@@ -85,6 +96,11 @@ public:
     void keyDown(Window window, const std::string& key) const;
     void keyUp(Window window, const std::string& key) const;
 
+    // Changes the screen's size through RandR (screenCanChange only) and waits until it has.
+    void resizeScreen(int width, int height) const;
+    // What the desktop puts around the window's client area (_NET_FRAME_EXTENTS).
+    Margins frameExtents(Window window) const;
+
     // A tool run on the session's display; its exit status, or what it printed.
     int runTool(const std::vector<std::string>& args) const;
     std::string captureTool(const std::vector<std::string>& args) const;
@@ -93,6 +109,7 @@ private:
     Launch launch(std::vector<std::string> args, const std::string& display = {}) const;
     void startWindowManager();
     void startWeston();
+    void startNestedServer(int width, int height);
     void startBuses();
     void parkPointer() const;
     int input(std::vector<std::string> args) const;
@@ -113,6 +130,7 @@ private:
     std::vector<std::string> environment_;
     // Declared in the order they start, so that they stop the other way round.
     ChildProcess xvfb_;
+    ChildProcess nestedServer_;
     ChildProcess desktopProcess_;
     ChildProcess sessionBus_;
     ChildProcess accessibilityBus_;
