@@ -82,7 +82,8 @@ bench: deps-test
 	bash -o pipefail -c '$(BUILD_DIR)/bench/rules_bench \
 		--benchmark_repetitions=$(BENCH_REPETITIONS) --benchmark_report_aggregates_only=true \
 		| grep -vE "_(mean|stddev|cv) "'
-	python3 bench/run_cadence.py $(BUILD_DIR)/bench/tick_cadence
+	$(BUILD_DIR)/bench/tick_cadence
+	$(BUILD_DIR)/bench/tick_cadence --busy-other-core
 	python3 bench/compare_floor.py --game $(BUILD_DIR)/zorvik --floor $(BUILD_DIR)/bench/floor \
 		--map-watch $(BUILD_DIR)/bench/map_watch
 
