@@ -72,7 +72,7 @@ clean:
 # the floor program (start-up, memory, CPU). `make package` builds the .deb in $(PACKAGE_DIR).
 .PHONY: bench package
 
-BENCH_TARGETS = zorvik rules_bench tick_cadence floor map_watch
+BENCH_TARGETS = zorvik rules_bench tick_cadence floor floor_comparison
 BENCH_REPETITIONS ?= 5
 
 bench: deps-test
@@ -82,9 +82,9 @@ bench: deps-test
 	bash -o pipefail -c '$(BUILD_DIR)/bench/rules_bench \
 		--benchmark_repetitions=$(BENCH_REPETITIONS) --benchmark_report_aggregates_only=true \
 		| grep -vE "_(mean|stddev|cv) "'
-	python3 bench/run_cadence.py $(BUILD_DIR)/bench/tick_cadence
-	python3 bench/compare_floor.py --game $(BUILD_DIR)/zorvik --floor $(BUILD_DIR)/bench/floor \
-		--map-watch $(BUILD_DIR)/bench/map_watch
+	$(BUILD_DIR)/bench/tick_cadence
+	$(BUILD_DIR)/bench/tick_cadence --busy-other-core
+	$(BUILD_DIR)/bench/floor_comparison --game $(BUILD_DIR)/zorvik --floor $(BUILD_DIR)/bench/floor
 
 # The package is built in a tree of its own, with the distribution's hardening flags
 # (dpkg-buildflags, all hardening features on; the preprocessor flags go with the C++ ones).

@@ -1,24 +1,31 @@
 // SPDX-License-Identifier: MIT
-// Runs the real game, both windows playing, and records the moment of every tick of each
-// window for a while; then prints how steadily each one ticked.
+// Runs the real game in this process on an X server of its own, both windows kept playing by
+// the harness's player, and records the moment of every tick of each window for a while; then
+// prints how steadily each one ticked. With --busy-other-core the game keeps to the first CPU
+// while a spinning thread keeps the second one busy.
 //
-//   tick_cadence [--seconds S] [--label TEXT]      (needs an X display, e.g. Xvfb)
+//   tick_cadence [--seconds S] [--busy-other-core]
 
+#include "ball_keeper.h"
 #include "cadence_stats.h"
 #include "forms/form1.h"
 #include "forms/form2.h"
 #include "host/platform/tick_timer.h"
 #include "host/view/host_window.h"
+#include "session.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QPointer>
 #include <QTimer>
 #include <QWindow>
+#include <atomic>
 #include <cmath>
 #include <cstdio>
 #include <cstring>
+#include <optional>
+#include <pthread.h>
 #include <string>
+#include <thread>
 
 namespace zorvik::bench {
 
@@ -26,31 +33,51 @@ namespace {
 
 struct Options {
     double seconds = 10;
-    std::string label = "idle machine";
+    bool busyOtherCore = false;
 };
 
 Options parse(int argc, char* argv[])
 {
     Options options;
-    for (int i = 1; i + 1 < argc; i += 2) {
-        if (std::strcmp(argv[i], "--seconds") == 0)
-            options.seconds = std::stod(argv[i + 1]);
-        else if (std::strcmp(argv[i], "--label") == 0)
-            options.label = argv[i + 1];
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--seconds") == 0 && i + 1 < argc)
+            options.seconds = std::stod(argv[++i]);
+        else if (std::strcmp(argv[i], "--busy-other-core") == 0)
+            options.busyOtherCore = true;
     }
     return options;
 }
 
-void pressKey(QWidget* window, Qt::Key key)
+void pinTo(pthread_t thread, int cpu)
 {
-    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-    QCoreApplication::sendEvent(window, &press);
-    QKeyEvent release(QEvent::KeyRelease, key, Qt::NoModifier);
-    QCoreApplication::sendEvent(window, &release);
+    cpu_set_t cpus;
+    CPU_ZERO(&cpus);
+    CPU_SET(cpu, &cpus);
+    pthread_setaffinity_np(thread, sizeof cpus, &cpus);
 }
 
-// Follows one window's ticks through its TickTimer and plays like a careful player: a leap
-// whenever the ball falls into the lower part of the window, so the game never ends.
+// Keeps one CPU fully busy for as long as it lives.
+class BusyCore {
+public:
+    explicit BusyCore(int cpu)
+        : spinner_([this, cpu] {
+            pinTo(pthread_self(), cpu);
+            while (!stop_.load(std::memory_order_relaxed)) { }
+        })
+    {
+    }
+    ~BusyCore()
+    {
+        stop_ = true;
+        spinner_.join();
+    }
+
+private:
+    std::atomic<bool> stop_ { false };
+    std::thread spinner_;
+};
+
+// Follows one window's ticks through its TickTimer, from the moment it is told to.
 class TickRecorder {
 public:
     explicit TickRecorder(HostWindow* window)
@@ -63,19 +90,20 @@ public:
             std::fprintf(stderr, "tick_cadence: %s has no TickTimer to follow\n", title().c_str());
     }
 
-    // Starts the game with a real Return key, which also starts the window's timer.
-    void startGame()
-    {
-        start_ = Clock::now();
-        pressKey(window_, Qt::Key_Return);
-    }
-
-    void stopRecording() { recording_ = false; }
+    void record(bool on) { recording_ = on; }
     std::string title() const { return window_->windowTitle().toStdString(); }
     // Only a game that ticked all along, without a game over, tells how steadily it ticks.
     bool measured() const { return !gameEnded_ && ticks_.size() >= 2; }
     bool gameEnded() const { return gameEnded_; }
-    CadenceStats stats() const { return cadenceOf(start_, ticks_); }
+    // Counted from the first tick recorded, as if a timer started one period before it.
+    CadenceStats stats() const
+    {
+        if (ticks_.empty())
+            return {};
+        return cadenceOf(
+            ticks_.front() - std::chrono::duration_cast<Clock::duration>(TickSchedule::period),
+            ticks_);
+    }
 
 private:
     void onTick()
@@ -83,24 +111,12 @@ private:
         if (!recording_)
             return;
         ticks_.push_back(Clock::now());
-        if (window_->gameOverBox()) {
-            gameEnded_ = true;
-            return;
-        }
-        const PlayWindow& form = window_->form();
-        if (form.ySpeed > 0 && form.ball.Top > 0.4f * window_->clientHeight()) {
-            // Posted, not sent: the leap is a key arriving after this tick, as a player's would.
-            QCoreApplication::postEvent(
-                window_, new QKeyEvent(QEvent::KeyPress, Qt::Key_Up, Qt::NoModifier));
-            QCoreApplication::postEvent(
-                window_, new QKeyEvent(QEvent::KeyRelease, Qt::Key_Up, Qt::NoModifier));
-        }
+        gameEnded_ = gameEnded_ || window_->gameOverBox();
     }
 
     HostWindow* window_;
-    Clock::time_point start_;
     std::vector<Clock::time_point> ticks_;
-    bool recording_ = true;
+    bool recording_ = false;
     bool gameEnded_ = false;
 };
 
@@ -136,7 +152,25 @@ int main(int argc, char* argv[])
 {
     using namespace zorvik::bench;
     const Options options = parse(argc, argv);
-    qputenv("QT_QPA_PLATFORM", "xcb");
+    const zorvik::harness::Session session;
+    for (const std::string& entry : session.environment()) {
+        const auto equals = entry.find('=');
+        if (equals == std::string::npos)
+            unsetenv(entry.c_str());
+        else
+            setenv(entry.substr(0, equals).c_str(), entry.c_str() + equals + 1, 1);
+    }
+    setenv("QT_QPA_PLATFORM", "xcb", 1);
+    std::optional<BusyCore> busy;
+    if (options.busyOtherCore) {
+        if (std::thread::hardware_concurrency() < 2) {
+            std::printf("Only one CPU: no run with the other core busy\n");
+            return 0;
+        }
+        // Before Qt starts its threads, which take the same CPU.
+        pinTo(pthread_self(), 0);
+        busy.emplace(1);
+    }
     QApplication app(argc, argv);
 
     // Built as the game's main() builds it: the tower's load handler opens the hopper.
@@ -149,26 +183,46 @@ int main(int argc, char* argv[])
     TickRecorder towerTicks(tower);
     TickRecorder hopperTicks(hopper);
     bool measured = false;
-
-    // Starts both games once both windows are on screen, and ends the run after the set time.
-    QTimer waitForWindows;
-    QObject::connect(&waitForWindows, &QTimer::timeout, [&] {
-        if (!exposed(tower) || !exposed(hopper))
-            return;
-        waitForWindows.stop();
-        towerTicks.startGame();
-        hopperTicks.startGame();
+    const auto recordFor = [&] {
+        towerTicks.record(true);
+        hopperTicks.record(true);
         QTimer::singleShot(static_cast<int>(options.seconds * 1000), Qt::PreciseTimer, [&] {
-            towerTicks.stopRecording();
-            hopperTicks.stopRecording();
+            towerTicks.record(false);
+            hopperTicks.record(false);
             std::printf("Tick cadence of the real game over %.1f s, %s "
                         "(goals: 64.0 +/- 0.2 ticks/s, p99 gap < 18 ms, |drift| < 20 ms)\n",
-                options.seconds, options.label.c_str());
+                options.seconds,
+                options.busyOtherCore ? "game on CPU 0, CPU 1 kept busy" : "idle machine");
             print(towerTicks);
             print(hopperTicks);
             std::fflush(stdout);
             measured = towerTicks.measured() && hopperTicks.measured();
             QCoreApplication::quit();
+        });
+    };
+
+    // Once both windows are on screen, the player starts both games and keeps them going
+    // from a thread of its own, with keys through the X server as a player's come; the
+    // recording starts when both balls are up.
+    std::thread player;
+    QTimer waitForWindows;
+    QObject::connect(&waitForWindows, &QTimer::timeout, [&] {
+        if (!exposed(tower) || !exposed(hopper))
+            return;
+        waitForWindows.stop();
+        player = std::thread([&] {
+            zorvik::harness::XDisplay display(session.display());
+            zorvik::harness::BallKeeper keeper(display);
+            const bool started = keeper.startGames();
+            QMetaObject::invokeMethod(&app, [&, started] {
+                if (started)
+                    return recordFor();
+                std::fprintf(stderr, "tick_cadence: the tower's ball kept dropping out\n");
+                QCoreApplication::exit(1);
+            });
+            if (started)
+                keeper.keepPlayingUntil(Clock::now()
+                    + std::chrono::milliseconds(static_cast<int>(options.seconds * 1000) + 500));
         });
     });
     waitForWindows.start(10);
@@ -180,6 +234,8 @@ int main(int argc, char* argv[])
     });
 
     const int status = QApplication::exec();
+    if (player.joinable())
+        player.join();
     // Quitting closes the windows, and closing deletes them: only those left need deleting.
     delete hopper.data();
     delete tower.data();

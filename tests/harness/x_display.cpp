@@ -101,6 +101,8 @@ void XDisplay::connect(const std::string& name)
     const Window root = DefaultRootWindow(connection_);
     // Top-level windows mapping and unmapping, for waitUntilShown.
     XSelectInput(connection_, root, SubstructureNotifyMask);
+    clock_ = XCreateSimpleWindow(connection_, root, -10, -10, 1, 1, 0, 0, 0);
+    XSelectInput(connection_, clock_, PropertyChangeMask);
     XSync(connection_, False);
 }
 
@@ -268,6 +270,31 @@ std::optional<XDisplay::Shown> XDisplay::waitUntilShown(
         poll(&events, 1, mapped.empty() ? 50 : 1);
     }
     return std::nullopt;
+}
+
+unsigned long XDisplay::serverTime() const
+{
+    XChangeProperty(connection_, clock_, XA_WM_NAME, XA_STRING, 8, PropModeAppend, nullptr, 0);
+    XEvent event {};
+    XWindowEvent(connection_, clock_, PropertyChangeMask, &event);
+    return event.xproperty.time;
+}
+
+void XDisplay::sendKey(Window window, const std::string& key) const
+{
+    XEvent event {};
+    event.xkey.display = connection_;
+    event.xkey.window = window;
+    event.xkey.root = DefaultRootWindow(connection_);
+    event.xkey.time = serverTime();
+    event.xkey.same_screen = True;
+    event.xkey.keycode = XKeysymToKeycode(connection_, XStringToKeysym(key.c_str()));
+    for (const auto& [type, mask] :
+        { std::pair { KeyPress, KeyPressMask }, std::pair { KeyRelease, KeyReleaseMask } }) {
+        event.type = type;
+        XSendEvent(connection_, window, True, mask, &event);
+    }
+    XFlush(connection_);
 }
 
 void XDisplay::destroy(Window window) const

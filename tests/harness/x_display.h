@@ -57,6 +57,9 @@ public:
     std::optional<Shown> waitUntilShown(
         const std::vector<std::string>& names, std::chrono::milliseconds timeout);
 
+    // A key pressed and released straight into the window (XSendEvent), as
+    // `xdotool key --window` does: the keyboard focus stays where it is. An X keysym name.
+    void sendKey(Window window, const std::string& key) const;
     // What the window's close button does: a WM_DELETE_WINDOW message.
     void requestClose(Window window) const;
     // Another X client destroys the window behind the game's back (`xdotool windowclose`).
@@ -73,7 +76,10 @@ protected:
 private:
     // The part of the window on the screen, from its top left corner.
     Rect onScreen(Window window) const;
+    // The server's clock, for events the program takes as a player's.
+    unsigned long serverTime() const;
     _XDisplay* connection_ = nullptr;
+    Window clock_ = 0; // a window of ours whose property changes tell the server's time
 };
 
 } // namespace zorvik::harness
