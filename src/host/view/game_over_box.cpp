@@ -4,6 +4,7 @@
 #include "host/input/key_gate.h"
 #include "host/input/key_map.h"
 #include "host/input/key_release_watch.h"
+#include "host/platform/freed_memory.h"
 #include "host/platform/window_manager.h"
 #include "host/view/screen_fit.h"
 
@@ -11,6 +12,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QScreen>
+#include <QTimer>
 #include <memory>
 
 namespace zorvik {
@@ -41,6 +43,8 @@ GameOverBox* GameOverBox::open(
     QWidget& window, const QWidget& playArea, const QString& description, KeyGate& keys)
 {
     auto* box = new GameOverBox(window, keys);
+    // Once the box and everything it made are gone, not in the middle of its teardown.
+    connect(box, &QObject::destroyed, [] { QTimer::singleShot(0, returnFreedMemory); });
     box->setAccessibleDescription(description);
     // The player may be playing the other window: the box takes the keyboard only from its
     // own window, and otherwise waits until the player comes back to it.
