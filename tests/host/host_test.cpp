@@ -6,7 +6,7 @@
 #include "host/view/host_window.h"
 #include "host/view/label_layout.h"
 #include "host/view/screen_fit.h"
-#include "host/view/shape_widget.h"
+#include "host/view/shape_layer.h"
 #include "host/view/twips.h"
 #include "host/view/window_arrangement.h"
 
@@ -91,8 +91,8 @@ TEST_F(HostTest, BuildsWindowsFromLayoutTables)
     EXPECT_EQ(hopper->windowTitle(), "Zorvik Again!");
     EXPECT_FLOAT_EQ(tower->clientHeight(), 8220);
 
-    // Children of the play area in table order: five labels, seven platforms, the ball last
-    // and on top.
+    // The play area in table order: five labels, then over them the shapes, seven platforms
+    // and the ball last, on top.
     const auto* playArea = tower->findChild<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
     ASSERT_TRUE(playArea);
     EXPECT_EQ(playArea->geometry(), QRect(0, 0, 414, 548));
@@ -101,16 +101,17 @@ TEST_F(HostTest, BuildsWindowsFromLayoutTables)
     for (QObject* child : children)
         if (auto* widget = qobject_cast<QWidget*>(child))
             widgets << widget;
-    ASSERT_EQ(widgets.size(), 13);
+    ASSERT_EQ(widgets.size(), 6);
     for (int i = 0; i < 5; ++i)
         EXPECT_TRUE(qobject_cast<QLabel*>(widgets[i]));
-    auto* ball = dynamic_cast<ShapeWidget*>(widgets[12]);
-    ASSERT_TRUE(ball);
-    EXPECT_EQ(ball->shapeRect(), QRectF(2769 / 15.0, 336, 41, 41));
-    EXPECT_TRUE(ball->geometry().contains(QPoint(205, 356)));
-    auto* firstBrick = dynamic_cast<ShapeWidget*>(widgets[11]);
-    ASSERT_TRUE(firstBrick);
-    EXPECT_EQ(firstBrick->shapeRect(), QRectF(2653 / 15.0, 7250 / 15.0, 49, 9));
+    auto* shapes = dynamic_cast<ShapeLayer*>(widgets[5]);
+    ASSERT_TRUE(shapes);
+    ASSERT_EQ(shapes->count(), 8u);
+    EXPECT_EQ(shapes->kind(7), ControlKind::Oval);
+    EXPECT_EQ(shapes->shapeRect(7), QRectF(2769 / 15.0, 336, 41, 41));
+    EXPECT_TRUE(shapes->drawnPixels(7).contains(QPoint(205, 356)));
+    EXPECT_EQ(shapes->kind(6), ControlKind::Rectangle);
+    EXPECT_EQ(shapes->shapeRect(6), QRectF(2653 / 15.0, 7250 / 15.0, 49, 9));
     EXPECT_EQ(qobject_cast<QLabel*>(widgets[4])->text(), "PRESS THE ENTER BUTTON TO START");
 }
 
@@ -198,17 +199,17 @@ TEST_F(HostTest, ShapesStandOutOnAnyPalette)
         { QColor(0x32, 0x32, 0x32), QColor(0x50, 0x50, 0x50), Qt::white },
         { QColor(0x80, 0x80, 0x80), Qt::white, Qt::black },
     };
-    const auto* playArea = tower->findChild<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-    auto* ball = dynamic_cast<ShapeWidget*>(playArea->children().last());
-    ASSERT_TRUE(ball);
-    for (const auto& [background, text, shapes] : palettes) {
+    auto* shapes = tower->findChild<ShapeLayer*>();
+    ASSERT_TRUE(shapes);
+    const std::size_t ball = shapes->count() - 1;
+    for (const auto& [background, text, colour] : palettes) {
         SCOPED_TRACE(background.name().toStdString() + " " + text.name().toStdString());
         QPalette palette = tower->palette();
         palette.setColor(QPalette::Window, background);
         palette.setColor(QPalette::WindowText, text);
         tower->setPalette(palette);
-        const QImage image = ball->grab().toImage();
-        EXPECT_EQ(image.pixelColor(image.rect().center()).name(), shapes.name());
+        const QImage image = shapes->grab(shapes->drawnPixels(ball)).toImage();
+        EXPECT_EQ(image.pixelColor(image.rect().center()).name(), colour.name());
     }
 }
 
@@ -570,21 +571,21 @@ TEST_F(HostTest, ReturnPassedToTheBoxKeepsItsTimeAndStartsNoGameWhenHeld)
     EXPECT_TRUE(form.tmrMovement.Enabled) << "a fresh Return starts one";
 }
 
-// A shape's place that is no number, or far beyond any screen, parks its widget out of sight.
+// A shape's place that is no number, or far beyond any screen, puts it out of sight.
 TEST_F(HostTest, ShapesPlacedBeyondAnyNumberStayOutOfSight)
 {
     Form1& form = towerForm();
-    const auto* playArea = tower->findChild<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
-    auto* ball = dynamic_cast<ShapeWidget*>(playArea->children().last());
-    ASSERT_TRUE(ball);
+    auto* shapes = tower->findChild<ShapeLayer*>();
+    ASSERT_TRUE(shapes);
+    const std::size_t ball = shapes->count() - 1;
     const float nan = std::numeric_limits<float>::quiet_NaN();
     const float inf = std::numeric_limits<float>::infinity();
     for (const float place : { nan, inf, -inf, 3e38f }) {
         SCOPED_TRACE(place);
         form.ball.Left = form.ball.Top = place;
         QTest::keyClick(tower, Qt::Key_F5); // any event makes the host redraw
-        EXPECT_FALSE(ball->geometry().intersects(tower->rect()));
-        ball->repaint();
+        EXPECT_FALSE(shapes->drawnPixels(ball).intersects(tower->rect()));
+        shapes->repaint();
     }
 }
 

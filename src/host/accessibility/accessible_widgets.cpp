@@ -2,6 +2,8 @@
 #include "host/accessibility/accessible_widgets.h"
 
 #include "game/play_window.h"
+#include "host/accessibility/accessible_shapes.h"
+#include "host/view/shape_layer.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -14,7 +16,6 @@ namespace {
 
 constexpr const char* playWindowProperty = "zorvikPlayWindow";
 constexpr const char* promptProperty = "zorvikStartPrompt";
-constexpr const char* shapeProperty = "zorvikShape";
 
 // A play window is a frame to a reader; Qt would call a plain top-level widget a filler.
 class PlayWindowAccessible final : public QAccessibleWidget {
@@ -110,21 +111,6 @@ private:
     QLabel* label() const { return static_cast<QLabel*>(widget()); }
 };
 
-// The ball or a platform: a graphic where the shape is drawn, inside the widget's margins.
-class ShapeAccessible final : public QAccessibleWidget {
-public:
-    explicit ShapeAccessible(QWidget* shape)
-        : QAccessibleWidget(shape, QAccessible::Graphic)
-    {
-    }
-
-    QRect rect() const override
-    {
-        const QRect drawn = widget()->contentsRect();
-        return QRect(widget()->mapToGlobal(drawn.topLeft()), drawn.size());
-    }
-};
-
 bool isPlayWindow(const QWidget* window)
 {
     return window && window->property(playWindowProperty).toBool();
@@ -139,8 +125,9 @@ QAccessibleInterface* playWindowInterfaces(const QString& className, QObject* ob
         return new PlayWindowAccessible(widget);
     if (className == QLatin1String("QLabel"))
         return new LabelAccessible(static_cast<QLabel*>(widget));
-    if (widget->property(shapeProperty).toBool())
-        return new ShapeAccessible(widget);
+    for (QObject* child : widget->children())
+        if (auto* shapes = qobject_cast<ShapeLayer*>(child))
+            return playAreaInterface(*widget, *shapes);
     return nullptr;
 }
 
@@ -177,12 +164,6 @@ void promptChanged(QLabel& label)
     if (!window || !label.property(promptProperty).toBool())
         return;
     window->setAccessibleDescription(label.isVisibleTo(window) ? label.text() : QString());
-}
-
-void describeShape(QWidget& shape, bool ball)
-{
-    shape.setProperty(shapeProperty, true);
-    shape.setAccessibleName(ball ? QStringLiteral("Ball") : QStringLiteral("Platform"));
 }
 
 QString gameOverDescription(const PlayWindow& form)

@@ -25,10 +25,6 @@ QString describeLabel(QLabel& label, const std::string& controlName);
 // visibility changed.
 void promptChanged(QLabel& label);
 
-// Marks a widget that draws a shape inside its contents rectangle (the margins around it are
-// for antialiasing) as the ball or a platform. Call first thing in its constructor.
-void describeShape(QWidget& shape, bool ball);
-
 // What the "Game Over" alert says besides its text.
 QString gameOverDescription(const PlayWindow& form);
 

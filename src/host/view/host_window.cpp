@@ -8,7 +8,7 @@
 #include "host/view/game_over_box.h"
 #include "host/view/label_layout.h"
 #include "host/view/screen_fit.h"
-#include "host/view/shape_widget.h"
+#include "host/view/shape_layer.h"
 #include "host/view/text_size.h"
 #include "host/view/twips.h"
 
@@ -76,6 +76,9 @@ HostWindow::HostWindow(const FormFactory& makeForm, FormFactory makeHopper)
     setGeometry(client); // on screen before it is shown: see loadAndShow
     setFixedSize(client.size());
     playArea_->setGeometry(QRect(QPoint(0, 0), client.size()));
+    // Before the labels, so that a reader's view of the play area lists the shapes too.
+    shapes_ = new ShapeLayer(*playArea_);
+    shapes_->setGeometry(playArea_->rect());
     buildControls();
     connect(timer_, &TickTimer::tick, this, &HostWindow::onTick);
     WindowArrangement::instance().add(*this);
@@ -109,10 +112,11 @@ void HostWindow::buildControls()
             // once the windows are on screen (see fitLabels).
             view.label->setGeometry(layoutBox(control));
         } else {
-            view.shape = new ShapeWidget(control.kind, playArea_);
+            view.shape = shapes_->add(control.kind);
         }
         views_.push_back(view);
     }
+    shapes_->raise(); // over the labels
 }
 
 void HostWindow::loadAndShow()
@@ -311,7 +315,7 @@ void HostWindow::syncFromForm()
     for (ControlView& view : views_) {
         const Control& c = *view.control;
         if (view.shape)
-            view.shape->place(toPixels(c.Left, c.Top, c.Width, c.Height));
+            shapes_->place(*view.shape, toPixels(c.Left, c.Top, c.Width, c.Height));
         else
             syncLabel(view);
     }

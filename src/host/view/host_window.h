@@ -19,7 +19,7 @@ class QLabel;
 
 namespace zorvik {
 
-class ShapeWidget;
+class ShapeLayer;
 class TextChangeNews;
 class TickTimer;
 
@@ -67,7 +67,7 @@ protected:
 private:
     struct ControlView {
         const Control* control = nullptr;
-        ShapeWidget* shape = nullptr;
+        std::optional<std::size_t> shape; // its number in the shape layer
         QLabel* label = nullptr;
         TextChangeNews* news = nullptr; // for screen readers, on labels that count
         std::string shownCaption; // what the label shows, to skip unchanged captions cheaply
@@ -90,6 +90,7 @@ private:
     // The layout's client area in the window's top-left corner. It keeps its size when a
     // desktop stretches the window, and the rules read its height.
     QWidget* playArea_ = nullptr;
+    ShapeLayer* shapes_ = nullptr; // the ball and the platforms, over the labels
     std::vector<ControlView> views_;
     KeyGate keys_;
     TickTimer* timer_ = nullptr;

@@ -1,0 +1,16 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+class QAccessibleInterface;
+class QWidget;
+
+namespace zorvik {
+
+class ShapeLayer;
+
+// A play area as a reader finds it: its labels, then the shapes its layer draws, each a graphic
+// named "Ball" or "Platform" whose extents are the pixels the shape is drawn on. The layer
+// itself, one widget under all the shapes, is nothing a reader needs to know about.
+QAccessibleInterface* playAreaInterface(QWidget& playArea, ShapeLayer& shapes);
+
+} // namespace zorvik
