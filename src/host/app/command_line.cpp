@@ -99,11 +99,6 @@ CommandLine::CommandLine(int argc, char* argv[])
     // A program started with no arguments at all, not even its name, is still "zorvik".
     std::string program = argc > 0 && argv[0] ? argv[0] : "zorvik";
 
-    // A core application, which needs no display, only for as long as the parser needs one.
-    int coreArgc = 1;
-    char* coreArgv[] = { program.data(), nullptr };
-    QCoreApplication core(coreArgc, coreArgv);
-
     QCommandLineParser parser;
     // As in X11 programs and Qt's own options, one dash may start a long option: -platform.
     parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
@@ -135,6 +130,11 @@ CommandLine::CommandLine(int argc, char* argv[])
     }
     // Qt's parser also offers --help-all, meant to add Qt's options: they are in the help already.
     if (parser.isSet(help) || parser.isSet(QStringLiteral("help-all"))) {
+        // The help's usage line names the program as the application object has it; one that
+        // needs no display is made for it alone, since every other start pays for it otherwise.
+        int coreArgc = 1;
+        char* coreArgv[] = { program.data(), nullptr };
+        const QCoreApplication core(coreArgc, coreArgv);
         std::printf("%s%s", local8Bit(parser.helpText()).c_str(), moreHelp);
         exitStatus_ = 0;
         return;
