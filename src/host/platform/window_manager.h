@@ -7,7 +7,7 @@ namespace zorvik {
 
 // The name the running X11 window manager gives itself (_NET_WM_NAME of the window that
 // _NET_SUPPORTING_WM_CHECK names: "Openbox", "Mutter (Muffin)", "KWin", "Weston WM", ...);
-// empty where there is none, or no X11.
+// empty where there is none, or no X11. Asked of the X server the first time only.
 std::string windowManagerName();
 
 } // namespace zorvik
