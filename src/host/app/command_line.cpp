@@ -93,11 +93,23 @@ std::string local8Bit(const QString& text)
 
 CommandLine::CommandLine(int argc, char* argv[])
 {
+    // A program started with no arguments at all, not even its name, is still "zorvik".
+    std::string program = argc > 0 && argv[0] ? argv[0] : "zorvik";
+    qtArguments_.push_back(program);
+    // As from the desktop's menu: nothing to read.
+    if (argc > 1)
+        read(argc, argv, program);
+    for (std::string& argument : qtArguments_)
+        qtArgv_.push_back(argument.data());
+    qtArgc_ = static_cast<int>(qtArgv_.size());
+    qtArgv_.push_back(nullptr);
+}
+
+void CommandLine::read(int argc, char* argv[], std::string program)
+{
     QStringList arguments;
     for (int i = 0; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    // A program started with no arguments at all, not even its name, is still "zorvik".
-    std::string program = argc > 0 && argv[0] ? argv[0] : "zorvik";
 
     QCommandLineParser parser;
     // As in X11 programs and Qt's own options, one dash may start a long option: -platform.
@@ -156,7 +168,6 @@ CommandLine::CommandLine(int argc, char* argv[])
     platformPluginPath_ = last("platformpluginpath");
 
     // Qt reads its options as "-name value" only; "-name=value" is passed on in that form.
-    qtArguments_.push_back(program);
     for (std::size_t i = 0; i < qt.size(); ++i) {
         const QtOption& option = qtOptions[i];
         if (!parser.isSet(qt[i]) || std::string_view(option.name) == "platform")
@@ -170,10 +181,6 @@ CommandLine::CommandLine(int argc, char* argv[])
             qtArguments_.push_back(local8Bit(value));
         }
     }
-    for (std::string& argument : qtArguments_)
-        qtArgv_.push_back(argument.data());
-    qtArgc_ = static_cast<int>(qtArgv_.size());
-    qtArgv_.push_back(nullptr);
 }
 
 } // namespace zorvik

@@ -28,6 +28,10 @@ public:
     char** qtArgv() { return qtArgv_.data(); }
 
 private:
+    // Reads the arguments after the program's name; sets the exit status where they end the
+    // program, else the platform, display and Qt's arguments.
+    void read(int argc, char* argv[], std::string program);
+
     std::optional<int> exitStatus_;
     std::optional<std::string> platform_;
     std::optional<std::string> display_;
