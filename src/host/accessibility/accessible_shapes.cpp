@@ -73,9 +73,8 @@ private:
 
 class PlayAreaAccessible final : public QAccessibleWidget {
 public:
-    PlayAreaAccessible(QWidget& playArea, ShapeLayer& shapes)
+    explicit PlayAreaAccessible(QWidget& playArea)
         : QAccessibleWidget(&playArea)
-        , shapes_(&shapes)
     {
     }
 
@@ -121,33 +120,44 @@ private:
         QList<QWidget*> widgets;
         for (QObject* child : widget()->children()) {
             auto* childWidget = qobject_cast<QWidget*>(child);
-            if (childWidget && !childWidget->isWindow() && childWidget != shapes_)
+            if (childWidget && !childWidget->isWindow() && childWidget != shapes())
                 widgets.append(childWidget);
         }
         return widgets;
     }
 
+    // The play area's layer of shapes, once the window has made it.
+    ShapeLayer* shapes() const
+    {
+        if (!shapes_)
+            for (QObject* child : widget()->children())
+                if (auto* layer = qobject_cast<ShapeLayer*>(child))
+                    shapes_ = layer;
+        return shapes_;
+    }
+
     // One for each shape of the layer, made as a reader first asks for them.
     const std::vector<QAccessibleInterface*>& items() const
     {
-        for (std::size_t shape = items_.size(); shapes_ && shape < shapes_->count(); ++shape) {
-            auto* item = new ShapeAccessible(*widget(), *shapes_, shape);
+        ShapeLayer* layer = shapes();
+        for (std::size_t shape = items_.size(); layer && shape < layer->count(); ++shape) {
+            auto* item = new ShapeAccessible(*widget(), *layer, shape);
             items_.push_back(item);
             ids_.push_back(QAccessible::registerAccessibleInterface(item));
         }
         return items_;
     }
 
-    QPointer<ShapeLayer> shapes_;
+    mutable QPointer<ShapeLayer> shapes_;
     mutable std::vector<QAccessibleInterface*> items_;
     mutable std::vector<QAccessible::Id> ids_;
 };
 
 } // namespace
 
-QAccessibleInterface* playAreaInterface(QWidget& playArea, ShapeLayer& shapes)
+QAccessibleInterface* playAreaInterface(QWidget& playArea)
 {
-    return new PlayAreaAccessible(playArea, shapes);
+    return new PlayAreaAccessible(playArea);
 }
 
 } // namespace zorvik

@@ -6,11 +6,10 @@ class QWidget;
 
 namespace zorvik {
 
-class ShapeLayer;
-
-// A play area as a reader finds it: its labels, then the shapes its layer draws, each a graphic
-// named "Ball" or "Platform" whose extents are the pixels the shape is drawn on. The layer
-// itself, one widget under all the shapes, is nothing a reader needs to know about.
-QAccessibleInterface* playAreaInterface(QWidget& playArea, ShapeLayer& shapes);
+// A play area as a reader finds it: its labels, then the shapes its layer (a ShapeLayer child)
+// draws, each a graphic named "Ball" or "Platform" whose extents are the pixels the shape is
+// drawn on. The layer itself, one widget under all the shapes, is nothing a reader needs to
+// know about. The layer may come after the play area's first reading.
+QAccessibleInterface* playAreaInterface(QWidget& playArea);
 
 } // namespace zorvik

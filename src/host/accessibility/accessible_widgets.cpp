@@ -3,7 +3,6 @@
 
 #include "game/play_window.h"
 #include "host/accessibility/accessible_shapes.h"
-#include "host/view/shape_layer.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -16,6 +15,7 @@ namespace {
 
 constexpr const char* playWindowProperty = "zorvikPlayWindow";
 constexpr const char* promptProperty = "zorvikStartPrompt";
+constexpr const char* playAreaProperty = "zorvikPlayArea";
 
 // A play window is a frame to a reader; Qt would call a plain top-level widget a filler.
 class PlayWindowAccessible final : public QAccessibleWidget {
@@ -125,9 +125,8 @@ QAccessibleInterface* playWindowInterfaces(const QString& className, QObject* ob
         return new PlayWindowAccessible(widget);
     if (className == QLatin1String("QLabel"))
         return new LabelAccessible(static_cast<QLabel*>(widget));
-    for (QObject* child : widget->children())
-        if (auto* shapes = qobject_cast<ShapeLayer*>(child))
-            return playAreaInterface(*widget, *shapes);
+    if (widget->property(playAreaProperty).toBool())
+        return playAreaInterface(*widget);
     return nullptr;
 }
 
@@ -141,6 +140,11 @@ void markPlayWindow(QWidget& window)
     }();
     (void)installed;
     window.setProperty(playWindowProperty, true);
+}
+
+void markPlayArea(QWidget& playArea)
+{
+    playArea.setProperty(playAreaProperty, true);
 }
 
 QString describeLabel(QLabel& label, const std::string& controlName)

@@ -17,6 +17,10 @@ class PlayWindow;
 // constructor, before anything can make Qt describe it.
 void markPlayWindow(QWidget& window);
 
+// Marks the widget that holds a play window's labels and shapes: a reader finds the shapes
+// there after the labels (see playAreaInterface). Call as soon as it is made.
+void markPlayArea(QWidget& playArea);
+
 // Gives a label of a play window what a reader needs besides its text, from the control it
 // shows: the score values are named "Score" and "High Score", and the window's description is
 // the start prompt while it is shown. Returns the name, empty for a label its text describes.

@@ -59,6 +59,7 @@ HostWindow::HostWindow(const FormFactory& makeForm, FormFactory makeHopper)
     // Before any child: a reader's view of the window is fixed the first time Qt makes it.
     markPlayWindow(*this);
     playArea_ = new QWidget(this);
+    markPlayArea(*playArea_);
     timer_ = new TickTimer(this);
     setAttribute(Qt::WA_DeleteOnClose);
     setAttribute(Qt::WA_QuitOnClose);
@@ -76,10 +77,6 @@ HostWindow::HostWindow(const FormFactory& makeForm, FormFactory makeHopper)
     setGeometry(client); // on screen before it is shown: see loadAndShow
     setFixedSize(client.size());
     playArea_->setGeometry(QRect(QPoint(0, 0), client.size()));
-    // Before the labels, so that a reader's view of the play area lists the shapes too.
-    shapes_ = new ShapeLayer(*playArea_);
-    shapes_->setGeometry(playArea_->rect());
-    buildControls();
     connect(timer_, &TickTimer::tick, this, &HostWindow::onTick);
     WindowArrangement::instance().add(*this);
 }
@@ -97,6 +94,8 @@ HostWindow::~HostWindow()
 
 void HostWindow::buildControls()
 {
+    shapes_ = new ShapeLayer(*playArea_);
+    shapes_->setGeometry(playArea_->rect());
     views_.reserve(form_->controls().size());
     for (const Control& control : form_->controls()) {
         ControlView view;
@@ -117,15 +116,35 @@ void HostWindow::buildControls()
         views_.push_back(view);
     }
     shapes_->raise(); // over the labels
+    shapes_->show();
 }
 
 void HostWindow::loadAndShow()
 {
-    form_->Form_Load();
-    syncFromForm();
+    load();
+    if (hopper_)
+        hopper_->fill();
+    fill();
+}
+
+void HostWindow::load()
+{
+    form_->Form_Load(); // the tower's opens the hopper, loaded and shown first
     WindowArrangement::instance().arrangeNow();
     show();
     windowHandle()->installEventFilter(this);
+}
+
+void HostWindow::fill()
+{
+    // Made once the window is shown, and the hopper's once the tower is too: both windows are
+    // on their way to the screen meanwhile, and every widget is there, in its form's state,
+    // before either is first painted. (The labels show themselves as syncFromForm finds them
+    // visible.)
+    if (shapes_)
+        return;
+    buildControls();
+    syncFromForm();
 }
 
 void HostWindow::fitLabels()
@@ -170,7 +189,9 @@ void HostWindow::openHopper()
     if (hopper_ || !makeHopper_)
         return;
     hopper_ = new HostWindow(makeHopper_);
-    hopper_->loadAndShow();
+    hopper_->load();
+    if (shapes_) // opened once this window was already filled
+        hopper_->fill();
 }
 
 void HostWindow::keyPressEvent(QKeyEvent* event)
@@ -230,7 +251,13 @@ WindowOnScreen HostWindow::onScreen() const
     WindowOnScreen seen { home_, {}, {} };
     if (const QWindow* handle = windowHandle(); handle && isVisible())
         seen.frame = handle->frameMargins();
-    // The labels: the scores and the prompt must stay readable.
+    // The labels: the scores and the prompt must stay readable. Before they are made (see
+    // fill), where the layout puts them.
+    if (views_.empty()) {
+        for (const Control& control : form_->controls())
+            if (control.kind == ControlKind::Label)
+                seen.keepClear.push_back(layoutBox(control));
+    }
     for (const ControlView& view : views_)
         if (view.label)
             seen.keepClear.push_back(view.label->geometry());

@@ -36,7 +36,8 @@ public:
     explicit HostWindow(const FormFactory& makeForm, FormFactory makeHopper = {});
     ~HostWindow() override;
 
-    // Runs the form's load handler, then shows the window (with WA_DeleteOnClose set).
+    // Runs the form's load handler, which may open the hopper, shows the window (with
+    // WA_DeleteOnClose set), then makes its widgets and the hopper's.
     void loadAndShow();
 
     PlayWindow& form() const { return *form_; }
@@ -73,6 +74,10 @@ private:
         std::string shownCaption; // what the label shows, to skip unchanged captions cheaply
     };
 
+    // Runs the form's load handler and shows the window, still empty.
+    void load();
+    // Makes the window's widgets and brings them in line with the form; once only.
+    void fill();
     void buildControls();
     void gameOverBoxDismissed();
     // Hands a key to the open "Game Over" box; false if there is none.
