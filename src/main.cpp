@@ -41,7 +41,6 @@ int main(int argc, char* argv[])
     platformStart.started();
     QApplication::setApplicationName(QStringLiteral("zorvik"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.zorvik.zorvik"));
-    QApplication::setWindowIcon(zorvik::gameIcon());
     zorvik::QuitOnSignal quitOnSignal;
     const zorvik::LostWindowWatch lostWindows;
 
@@ -51,6 +50,10 @@ int main(int argc, char* argv[])
         tower = new zorvik::HostWindow(
             [](zorvik::FormHost& host) { return std::make_unique<zorvik::Form1>(host); },
             [](zorvik::FormHost& host) { return std::make_unique<zorvik::Form2>(host); });
+        // Given to the windows themselves, not to the application: Qt sets an application's
+        // icon on a window once more as it creates it, and the hopper and the boxes take the
+        // tower's.
+        tower->setWindowIcon(zorvik::gameIcon());
         tower->loadAndShow();
     } catch (const std::system_error& error) { // out of system resources
         std::fprintf(stderr, "zorvik: %s\n", error.what());

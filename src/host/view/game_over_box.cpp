@@ -26,6 +26,7 @@ GameOverBox::GameOverBox(QWidget& window, KeyGate& keys)
     // must be able to close a window with its box open. The window takes no keys and no ticks
     // while its box is open, which makes the box modal to its own window only.
     setWindowModality(Qt::NonModal);
+    setWindowIcon(window.windowIcon());
     setAttribute(Qt::WA_DeleteOnClose);
     // weston hands every new dialog the keyboard, whatever it asks, and places it where it
     // likes; a utility window it leaves alone, by its window. Elsewhere the box stays a dialog:

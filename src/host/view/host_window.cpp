@@ -189,6 +189,7 @@ void HostWindow::openHopper()
     if (hopper_ || !makeHopper_)
         return;
     hopper_ = new HostWindow(makeHopper_);
+    hopper_->setWindowIcon(windowIcon());
     hopper_->load();
     if (shapes_) // opened once this window was already filled
         hopper_->fill();
