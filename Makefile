@@ -85,6 +85,9 @@ bench: deps-test
 	$(BUILD_DIR)/bench/tick_cadence
 	$(BUILD_DIR)/bench/tick_cadence --busy-other-core
 	$(BUILD_DIR)/bench/floor_comparison --game $(BUILD_DIR)/zorvik --floor $(BUILD_DIR)/bench/floor
+	@# The same with a screen reader's listener on the bus: the game's CPU against the run above.
+	$(BUILD_DIR)/bench/floor_comparison --game $(BUILD_DIR)/zorvik --floor $(BUILD_DIR)/bench/floor \
+		--accessibility screen-reader
 
 # The package is built in a tree of its own, with the distribution's hardening flags
 # (dpkg-buildflags, all hardening features on; the preprocessor flags go with the C++ ones).

@@ -149,11 +149,11 @@ struct Row {
 
 // What is compared, and the most the game may use as a share of the floor's.
 const Row rows[] = {
-    { "mapped", "start-up until both windows are mapped (ms)", 1.1 },
+    { "mapped", "start-up until both windows are mapped (ms)", 1.0 },
     { "painted", "start-up until both windows are painted (ms)", 0 },
-    { "memory", "peak resident memory, VmHWM (MiB)", 1.1 },
+    { "memory", "peak resident memory, VmHWM (MiB)", 1.05 },
     { "idle", "CPU while idle (ms/s)", 1.0 },
-    { "running", "CPU while both games run (ms/s)", 1.3 },
+    { "running", "CPU while both games run (ms/s)", 1.0 },
     { "idle_x", "X server CPU while idle (ms/s)", 0 },
     { "running_x", "X server CPU while both run (ms/s)", 0 },
 };
@@ -173,7 +173,7 @@ void report(const Figures& game, const Figures& floor, const Options& o)
         char goal[64] = "(for information)";
         if (row.goal > 0)
             std::snprintf(
-                goal, sizeof goal, "<= %.1fx  [%s]", row.goal, ratio <= row.goal ? "ok" : "MISSED");
+                goal, sizeof goal, "<= %.2gx  [%s]", row.goal, ratio <= row.goal ? "ok" : "MISSED");
         std::printf("  %-46s %9.2f %9.2f %10.2fx  %s\n", row.label, g, f, ratio, goal);
         for (const auto& [who, figures] : { std::pair { "game", &game }, { "floor", &floor } }) {
             std::printf("  %-46s %5s runs:", "", who);
