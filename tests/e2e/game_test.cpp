@@ -35,7 +35,7 @@ GameTest::GameTest(Desktop desktop)
 
 void GameTest::SetUp()
 {
-    x.startGame();
+    started = x.startGame();
     tower = x.waitForWindow("Zorvik!");
     hopper = x.waitForWindow("Zorvik Again!");
 }

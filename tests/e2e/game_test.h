@@ -52,6 +52,7 @@ protected:
     void answerBox(Window owner, const std::vector<std::string>& keys) const;
 
     Session x;
+    Session::Started started;
     Window tower = 0;
     Window hopper = 0;
 };

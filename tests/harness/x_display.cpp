@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <map>
 #include <poll.h>
+#include <set>
 #include <stdexcept>
 
 namespace zorvik::harness {
@@ -236,38 +237,45 @@ std::optional<XDisplay::Shown> XDisplay::waitUntilShown(
     const auto until = Clock::now() + timeout;
     XSync(connection_, True); // what happened before is looked at once, below
     std::map<std::string, Window> mapped;
-    std::map<std::string, bool> painted;
+    std::set<std::string> painted;
     Shown shown;
-    bool lookAgain = true;
+    const auto note = [&](const std::optional<std::pair<Window, std::string>>& client) {
+        if (client && std::count(names.begin(), names.end(), client->second)
+            && !mapped.count(client->second)) {
+            mapped[client->second] = client->first;
+            shown.mapped = Clock::now();
+            shown.order.push_back(client->second);
+        }
+    };
     pollfd events { ConnectionNumber(connection_), POLLIN, 0 };
-    while (Clock::now() < until) {
-        while (XPending(connection_) > 0) { // a window came, went or moved at the top level
+    for (Clock::time_point lookedAtAll; Clock::now() < until; poll(&events, 1, 1)) {
+        // Each top-level window is looked into as it maps, in the order the server maps them.
+        while (XPending(connection_) > 0) {
             XEvent event;
             XNextEvent(connection_, &event);
-            lookAgain = true;
+            if (event.type == MapNotify)
+                note(clientIn(connection_, event.xmap.window, 3));
         }
-        if (lookAgain)
-            for (const auto& [window, name] : mappedWindows())
-                if (std::count(names.begin(), names.end(), name) && !mapped.count(name)) {
-                    mapped[name] = window;
-                    shown.mapped = Clock::now();
-                }
-        lookAgain = false;
+        // A window manager may map its frame before the program's window inside it, which
+        // tells nobody else: every window is looked at now and then too.
+        if (mapped.size() < names.size() && Clock::now() > lookedAtAll + 20ms) {
+            for (const auto& client : mappedWindows())
+                note(client);
+            lookedAtAll = Clock::now();
+        }
+        // A first paint tells nobody either: the pixels are looked at every millisecond.
         for (const auto& [name, window] : mapped) {
-            if (painted[name])
+            if (painted.count(name))
                 continue;
             const Rect visible = onScreen(window);
             const Frame corner = grab(window, { visible.width - 3, visible.height - 3, 1, 1 });
             if (corner.width() == 1 && corner.at(0, 0) != 0) {
-                painted[name] = true;
+                painted.insert(name);
                 shown.painted = Clock::now();
             }
         }
-        if (std::count_if(painted.begin(), painted.end(), [](auto& p) { return p.second; })
-            == static_cast<long>(names.size()))
+        if (painted.size() == names.size())
             return shown;
-        // A window's first paint sends no event to others: the pixels are looked at often.
-        poll(&events, 1, mapped.empty() ? 50 : 1);
     }
     return std::nullopt;
 }

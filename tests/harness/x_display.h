@@ -49,11 +49,12 @@ public:
     struct Shown {
         std::chrono::steady_clock::time_point mapped;
         std::chrono::steady_clock::time_point painted;
+        std::vector<std::string> order; // the names in the order their windows were mapped
     };
     // Waits until a window with each name is mapped and painted: a pixel near its bottom
     // right corner is no longer black, as a window nobody has drawn yet is (a dark theme's
     // background is not pure black). When the last was mapped and the last painted, as seen
-    // from here; nullopt on time-out.
+    // from here, and in what order they were mapped; nullopt on time-out.
     std::optional<Shown> waitUntilShown(
         const std::vector<std::string>& names, std::chrono::milliseconds timeout);
 
