@@ -49,6 +49,8 @@ TEST_P(DesktopTest, StartupShowsBothWindowsAtTheirPlaces)
         const std::vector<int> icons = x.iconSizes(window);
         EXPECT_TRUE(std::count(icons.begin(), icons.end(), 16)) << "no 16-px icon";
         EXPECT_TRUE(std::count(icons.begin(), icons.end(), 48)) << "no 48-px icon";
+        EXPECT_EQ(x.windowClass(window), "io.github.zorvik.zorvik")
+            << "the desktop entry's StartupWMClass names no window";
     }
 
     const AccessibleWindow towerRead = read(tower), hopperRead = read(hopper);

@@ -326,6 +326,17 @@ void XDisplay::requestClose(Window window) const
         { atom(connection_, "WM_DELETE_WINDOW"), CurrentTime }, NoEventMask);
 }
 
+std::string XDisplay::windowClass(Window window) const
+{
+    XClassHint hint {};
+    if (!XGetClassHint(connection_, window, &hint))
+        return {};
+    std::string windowClass = hint.res_class ? hint.res_class : "";
+    XFree(hint.res_name);
+    XFree(hint.res_class);
+    return windowClass;
+}
+
 std::vector<int> XDisplay::iconSizes(Window window) const
 {
     // _NET_WM_ICON holds width, height and the pixels of each icon in turn, as 32-bit items.

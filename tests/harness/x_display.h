@@ -69,6 +69,8 @@ public:
     void requestMaximize(Window window) const;
     // Widths of the icons the window offers the desktop (_NET_WM_ICON), in pixels.
     std::vector<int> iconSizes(Window window) const;
+    // The class half of the window's WM_CLASS, by which a desktop finds its desktop entry.
+    std::string windowClass(Window window) const;
 
 protected:
     void connect(const std::string& name);

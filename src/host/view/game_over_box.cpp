@@ -5,6 +5,7 @@
 #include "host/input/key_map.h"
 #include "host/input/key_release_watch.h"
 #include "host/platform/freed_memory.h"
+#include "host/platform/window_class.h"
 #include "host/platform/window_manager.h"
 #include "host/view/screen_fit.h"
 
@@ -60,6 +61,7 @@ GameOverBox* GameOverBox::open(
     const bool takeKeyboard = window.isActiveWindow();
     box->setAttribute(Qt::WA_ShowWithoutActivating, !takeKeyboard);
     box->placeOver(playArea);
+    nameWindowClass(*box);
     box->show();
     if (takeKeyboard)
         box->activateWindow();
