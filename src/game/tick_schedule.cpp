@@ -6,7 +6,9 @@ namespace zorvik {
 void TickSchedule::start(Time now)
 {
     running_ = true;
-    next_ = now + period;
+    // The next point of one 64-a-second grid of the steady clock, the same for every window:
+    // windows playing at once then tick at the same moments, and one wake-up serves them all.
+    next_ = (now / period + 1) * period;
 }
 
 bool TickSchedule::tickDue(Time now)

@@ -5,8 +5,8 @@
 
 namespace zorvik {
 
-// Deadlines of a window's tick on a steady clock: 64 a second, anchored to the moment the
-// timer was enabled so they never drift. A wake-up that comes late runs one tick and skips
+// Deadlines of a window's tick on a steady clock: 64 a second, on a grid of the clock shared
+// by every window, so they never drift. A wake-up that comes late runs one tick and skips
 // the deadlines it missed, so a stall is never followed by a burst of catch-up ticks.
 class TickSchedule {
 public:
