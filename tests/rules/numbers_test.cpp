@@ -126,7 +126,7 @@ TEST(RandomOffset, ClockSeededDrawsDifferAndStayBelowOne)
     }
 }
 
-// Deadlines are anchored to the start: no drift, and a stall skips ticks instead of bursting.
+// Deadlines keep to one grid: no drift, and a stall skips ticks instead of bursting.
 TEST(TickSchedule, KeepsPhaseAndNeverBursts)
 {
     using std::chrono::milliseconds;
@@ -152,6 +152,11 @@ TEST(TickSchedule, KeepsPhaseAndNeverBursts)
     EXPECT_GT(schedule.nextDeadline(), stalledUntil);
     schedule.stop();
     EXPECT_FALSE(schedule.tickDue(schedule.nextDeadline()));
+
+    // A window started a moment later ticks with the first, on the next point of its grid.
+    TickSchedule other;
+    other.start(nanoseconds(1'000'000'000) + milliseconds(7));
+    EXPECT_EQ(other.nextDeadline(), nanoseconds(1'015'625'000));
 }
 
 } // namespace
