@@ -214,8 +214,11 @@ void Session::startBuses()
         10s, 50ms);
     if (!up)
         throw std::runtime_error("the accessibility bus did not start");
-    reader_ = std::make_unique<AccessibilityReader>(
-        environment(), options_.accessibility == Accessibility::ScreenReader);
+    if (options_.accessibility == Accessibility::Spoken)
+        spokenReader_ = std::make_unique<SpokenReader>(environment(), runtimeDir_.path);
+    else
+        reader_ = std::make_unique<AccessibilityReader>(
+            environment(), options_.accessibility == Accessibility::ScreenReader);
 }
 
 Session::Started Session::startGame(const std::string& program)
@@ -275,6 +278,20 @@ AccessibilityReader& Session::reader() const
     if (!reader_)
         throw std::logic_error("a session without an accessibility reader");
     return *reader_;
+}
+
+void Session::startOrca()
+{
+    if (!spokenReader_)
+        throw std::logic_error("a session without a screen reader");
+    spokenReader_->start();
+}
+
+const SpokenReader& Session::spokenReader() const
+{
+    if (!spokenReader_)
+        throw std::logic_error("a session without a screen reader");
+    return *spokenReader_;
 }
 
 int Session::runTool(const std::vector<std::string>& args) const
