@@ -191,9 +191,14 @@ void Session::startBuses()
     int fds[2];
     if (pipe2(fds, 0) != 0)
         throw std::runtime_error("pipe failed");
-    // The bus and the services it starts are chatty on both outputs.
-    sessionBus_ = ChildProcess(launch({ "dbus-daemon", "--session", "--nofork", "--nopidfile",
-        "--print-address=" + std::to_string(fds[1]) }));
+    // The bus and the services it starts are chatty on both outputs. The accessibility bus
+    // keeps its IsEnabled in the desktop's settings, which a screen reader turns on: in the
+    // user's own settings it would outlive the session, and every later session (and the
+    // user's desktop) would start with accessibility on. The session's settings die with it.
+    Launch bus = launch({ "dbus-daemon", "--session", "--nofork", "--nopidfile",
+        "--print-address=" + std::to_string(fds[1]) });
+    bus.environment.push_back("GSETTINGS_BACKEND=memory");
+    sessionBus_ = ChildProcess(bus);
     const std::string address = readLine(fds);
     if (address.empty())
         throw std::runtime_error("the session bus did not start");
@@ -202,8 +207,9 @@ void Session::startBuses()
         return; // the bus starts the accessibility bus itself when a program asks for it
     // The accessibility bus's socket goes into the session's own runtime directory, so
     // sessions side by side never share it.
-    accessibilityBus_
-        = ChildProcess(launch({ "/usr/libexec/at-spi-bus-launcher", "--launch-immediately" }));
+    Launch accessibility = launch({ "/usr/libexec/at-spi-bus-launcher", "--launch-immediately" });
+    accessibility.environment.push_back("GSETTINGS_BACKEND=memory");
+    accessibilityBus_ = ChildProcess(accessibility);
     const bool up = waitUntil(
         [&] {
             return captureTool({ "dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus",
