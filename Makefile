@@ -34,7 +34,7 @@ test: deps-test
 	fuzz/run.sh $(FUZZ_DIR)/fuzz/zorvik_fuzz $(FUZZ_TEST_SECONDS) $(FUZZ_DIR)/test-run
 
 # The focus, box and closing scenarios under kwin_x11 and xfwm4, beyond the desktops of
-# `make test`; DESKTOPS names others (bare, openbox, mutter, weston, kwin, xfwm4).
+# `make test`; DESKTOPS names others (bare, openbox, mutter, weston, mutter_wayland, kwin, xfwm4).
 DESKTOPS ?= kwin,xfwm4
 test-desktops: deps-test
 	@scripts/install-deps.sh desktops

@@ -75,6 +75,8 @@ entry=$root/usr/share/applications/$app_id.desktop
 icon=$(sed -n 's/^Icon=//p' "$entry")
 compgen -G "$root/usr/share/icons/hicolor/*/apps/$icon.*" >/dev/null \
     || fail "the desktop entry's icon '$icon' is not in the package"
+[[ $(sed -n 's/^StartupWMClass=//p' "$entry") == "$app_id" ]] \
+    || fail "the desktop entry's StartupWMClass is not the application id $app_id"
 command=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
 [[ -x $root/usr/games/$command ]] || fail "the desktop entry starts '$command', not in usr/games"
 

@@ -12,6 +12,7 @@ Rect placeUnder(Desktop desktop, Rect asked)
 {
     switch (desktop) {
     case Desktop::Mutter: // a 37-px title bar stays on screen
+    case Desktop::MutterWayland:
         asked.y = std::max(asked.y, 37);
         return asked;
     case Desktop::Weston: // XWayland windows land off by weston's frame
@@ -49,6 +50,8 @@ TEST_P(DesktopTest, StartupShowsBothWindowsAtTheirPlaces)
         const std::vector<int> icons = x.iconSizes(window);
         EXPECT_TRUE(std::count(icons.begin(), icons.end(), 16)) << "no 16-px icon";
         EXPECT_TRUE(std::count(icons.begin(), icons.end(), 48)) << "no 48-px icon";
+        EXPECT_EQ(x.windowClass(window), "io.github.zorvik.zorvik")
+            << "the desktop entry's StartupWMClass names no window";
     }
 
     const AccessibleWindow towerRead = read(tower), hopperRead = read(hopper);

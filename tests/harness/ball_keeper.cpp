@@ -108,4 +108,13 @@ std::vector<Window> BallKeeper::restartLostGames()
     return restarted;
 }
 
+bool BallKeeper::endGamesWithBoxes(std::chrono::milliseconds within)
+{
+    const bool bothOpen
+        = waitUntil([&] { return display_.boxOf(tower_) && display_.boxOf(hopper_); }, within);
+    dismissBoxOf(hopper_);
+    dismissBoxOf(tower_);
+    return bothOpen;
+}
+
 } // namespace zorvik::harness

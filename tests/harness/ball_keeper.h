@@ -30,6 +30,9 @@ public:
     // Answers the box of each window whose ball dropped out and starts its game again;
     // the windows started again.
     std::vector<Window> restartLostGames();
+    // Stops leaping until both balls have dropped out, then answers both boxes. False if a
+    // box did not open within the time.
+    bool endGamesWithBoxes(std::chrono::milliseconds within);
 
 private:
     bool startTower();

@@ -21,6 +21,7 @@ const std::vector<DesktopCommand>& desktopCommands()
         { Desktop::Openbox, "openbox", { "openbox" } },
         { Desktop::Mutter, "mutter", { "mutter", "--x11", "--replace" } },
         { Desktop::Weston, "weston", {} },
+        { Desktop::MutterWayland, "mutter_wayland", {} },
         { Desktop::Kwin, "kwin", { "env", "KWIN_COMPOSE=N", "kwin_x11", "--replace" } },
         { Desktop::Xfwm4, "xfwm4", { "xfwm4", "--compositor=off" } },
     };

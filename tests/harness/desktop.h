@@ -8,8 +8,9 @@
 namespace zorvik::harness {
 
 // Where the game runs: a bare X server, a window manager on it, or XWayland under a Wayland
-// compositor. Each starts on an X server of its own.
-enum class Desktop { Bare, Openbox, Mutter, Weston, Kwin, Xfwm4 };
+// compositor (weston, or mutter as GNOME's Wayland session runs it). Each starts on an X
+// server of its own.
+enum class Desktop { Bare, Openbox, Mutter, Weston, MutterWayland, Kwin, Xfwm4 };
 
 std::string desktopName(Desktop desktop);
 // How GoogleTest names a desktop in its output.
@@ -22,5 +23,11 @@ std::vector<Desktop> desktopsNamed(const std::string& list);
 // The command that starts the desktop's window manager on an X server, under its own D-Bus
 // session; empty for a bare server and for weston, which the session starts its own way.
 std::vector<std::string> windowManagerCommand(Desktop desktop);
+// A Wayland compositor nested in the X server as a window of its own: the player's keys and
+// clicks reach the game through the compositor's seat, and the game runs on its XWayland.
+inline bool nestedCompositor(Desktop desktop)
+{
+    return desktop == Desktop::Weston || desktop == Desktop::MutterWayland;
+}
 
 } // namespace zorvik::harness

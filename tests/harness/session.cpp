@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "session.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <fcntl.h>
@@ -64,7 +65,7 @@ Session::Session(SessionOptions options)
     const Desktop desktop = options_.desktop;
     const int height = options_.screenHeight ? options_.screenHeight
         : desktop == Desktop::Bare           ? 800
-        : desktop == Desktop::Weston         ? 1024 + parkingStrip
+        : nestedCompositor(desktop)          ? 1024 + parkingStrip
                                              : 1024;
     Launch xvfb = launch({ "Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0",
         std::to_string(options_.screenWidth) + "x" + std::to_string(height) + "x24", "-dpi", "96",
@@ -80,10 +81,12 @@ Session::Session(SessionOptions options)
         startNestedServer(options_.screenWidth, height);
     if (desktop == Desktop::Weston)
         startWeston();
+    else if (desktop == Desktop::MutterWayland)
+        startMutterWayland();
     else if (desktop != Desktop::Bare)
         startWindowManager();
     connect(display_);
-    if (desktop != Desktop::Bare && desktop != Desktop::Weston) {
+    if (desktop != Desktop::Bare && !nestedCompositor(desktop)) {
         if (!waitUntil([&] { return windowManagerRunning(); }, 20s, 50ms))
             throw std::runtime_error(desktopName(desktop) + " did not start");
         sleepFor(500ms); // it announces itself before it manages the first windows
@@ -143,6 +146,46 @@ void Session::startWeston()
     display_ = xwayland;
     // The keyboard goes to weston's window whether or not the pointer is over it.
     input({ "xdotool", "search", "--sync", "--class", "Weston Compositor", "windowfocus" });
+}
+
+void Session::startMutterWayland()
+{
+    // Nested in the Xvfb as weston is, for the same reason: the keys and clicks reach the game
+    // through mutter's own seat.
+    parkPointer();
+    desktopProcess_ = ChildProcess(
+        launch({ "dbus-run-session", "--", "env", "MUTTER_DEBUG_DUMMY_MODE_SPECS=1280x1024",
+            "mutter", "--wayland", "--nested", "--wayland-display", "wayland-zorvik" }));
+    // Its XWayland takes only clients with the cookie it was given, in our runtime directory.
+    const std::string cookies = runtimeDir_.path + "/.mutter-Xwaylandauth.";
+    std::string xwayland, cookie;
+    waitUntil(
+        [&] {
+            for (const auto& process : std::filesystem::directory_iterator("/proc")) {
+                std::ifstream in(process.path() / "cmdline");
+                std::vector<std::string> args;
+                for (std::string arg; std::getline(in, arg, '\0');)
+                    args.push_back(arg);
+                const auto auth = std::find(args.begin(), args.end(), "-auth");
+                if (args.size() > 1 && args[0].ends_with("Xwayland") && auth + 1 < args.end()
+                    && auth[1].starts_with(cookies)) {
+                    xwayland = args[1];
+                    cookie = auth[1];
+                    return true;
+                }
+            }
+            return false;
+        },
+        20s, 50ms);
+    if (xwayland.empty())
+        throw std::runtime_error("mutter started no XWayland");
+    display_ = xwayland;
+    environment_.push_back("XAUTHORITY=" + cookie);
+    setenv("XAUTHORITY", cookie.c_str(), 1); // for the session's own connection
+    // The keyboard goes to mutter's window, the one window on the Xvfb, wherever the pointer.
+    // It has only a UTF-8 name, which xdotool does not search.
+    if (!focusOnlyWindow(inputDisplay_, 20s))
+        throw std::runtime_error("mutter showed no window");
 }
 
 void Session::startNestedServer(int width, int height)

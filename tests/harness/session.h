@@ -117,6 +117,7 @@ private:
     Launch launch(std::vector<std::string> args, const std::string& display = {}) const;
     void startWindowManager();
     void startWeston();
+    void startMutterWayland();
     void startNestedServer(int width, int height);
     void startBuses();
     void parkPointer() const;

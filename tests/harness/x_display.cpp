@@ -326,6 +326,40 @@ void XDisplay::requestClose(Window window) const
         { atom(connection_, "WM_DELETE_WINDOW"), CurrentTime }, NoEventMask);
 }
 
+bool focusOnlyWindow(const std::string& display, std::chrono::milliseconds timeout)
+{
+    Display* server = XOpenDisplay(display.c_str());
+    if (!server)
+        return false;
+    const bool focused = waitUntil(
+        [&] {
+            Window root = 0, parent = 0, *children = nullptr;
+            unsigned count = 0;
+            XQueryTree(server, DefaultRootWindow(server), &root, &parent, &children, &count);
+            XWindowAttributes attributes {};
+            const bool found = count == 1 && XGetWindowAttributes(server, children[0], &attributes)
+                && attributes.map_state == IsViewable;
+            if (found)
+                XSetInputFocus(server, children[0], RevertToPointerRoot, CurrentTime);
+            XFree(children);
+            return found;
+        },
+        timeout, std::chrono::milliseconds(50));
+    XCloseDisplay(server);
+    return focused;
+}
+
+std::string XDisplay::windowClass(Window window) const
+{
+    XClassHint hint {};
+    if (!XGetClassHint(connection_, window, &hint))
+        return {};
+    std::string windowClass = hint.res_class ? hint.res_class : "";
+    XFree(hint.res_name);
+    XFree(hint.res_class);
+    return windowClass;
+}
+
 std::vector<int> XDisplay::iconSizes(Window window) const
 {
     // _NET_WM_ICON holds width, height and the pixels of each icon in turn, as 32-bit items.

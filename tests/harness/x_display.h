@@ -17,6 +17,10 @@ namespace zorvik::harness {
 // An X window id; Xlib itself stays out of the tests, its macros clash with GoogleTest.
 using Window = unsigned long;
 
+// Gives the keyboard to the one top-level window shown on that X server, once there is one.
+// False if none appeared in time.
+bool focusOnlyWindow(const std::string& display, std::chrono::milliseconds timeout);
+
 // The harness's own connection to an X display: the windows on it as a window manager sees
 // them, their pixels, and the requests another X client can make of them.
 class XDisplay {
@@ -69,6 +73,8 @@ public:
     void requestMaximize(Window window) const;
     // Widths of the icons the window offers the desktop (_NET_WM_ICON), in pixels.
     std::vector<int> iconSizes(Window window) const;
+    // The class half of the window's WM_CLASS, by which a desktop finds its desktop entry.
+    std::string windowClass(Window window) const;
 
 protected:
     void connect(const std::string& name);

@@ -6,6 +6,7 @@
 #include "host/input/key_map.h"
 #include "host/input/key_release_watch.h"
 #include "host/platform/freed_memory.h"
+#include "host/platform/window_class.h"
 #include "host/platform/window_manager.h"
 #include "host/view/screen_fit.h"
 
@@ -20,10 +21,18 @@
 namespace zorvik {
 
 GameOverBox::GameOverBox(QWidget& window, KeyGate& keys)
-    : QMessageBox(QMessageBox::NoIcon, QStringLiteral("Zorvik"), QStringLiteral("Game Over"),
-        QMessageBox::Ok, &window)
+    : QMessageBox(
+        QMessageBox::NoIcon, QStringLiteral("Zorvik"), QString(), QMessageBox::NoButton, &window)
     , keys_(keys)
 {
+    // Two words need no text selection; a selectable text would carry a whole text editing
+    // engine into memory the first time a box opens. So the flags go before the text.
+    setTextInteractionFlags(Qt::NoTextInteraction);
+    setText(QStringLiteral("Game Over"));
+    // A button of our own rather than the standard Ok: the style makes an icon for every
+    // standard button, whether it is shown or not, and reading that icon loads every image
+    // format plugin Qt has, about a megabyte, for a box that shows no picture.
+    setDefaultButton(addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
     // Not modal to Qt: Qt drops a close request to a window a modal box blocks, and the player
     // must be able to close a window with its box open. The window takes no keys and no ticks
     // while its box is open, which makes the box modal to its own window only.
@@ -55,6 +64,7 @@ GameOverBox* GameOverBox::open(
         addGameOverNews(*box, box->accessibleName(), finalScore);
     box->setAttribute(Qt::WA_ShowWithoutActivating, !takeKeyboard);
     box->placeOver(playArea);
+    nameWindowClass(*box);
     box->show();
     if (takeKeyboard)
         box->activateWindow();

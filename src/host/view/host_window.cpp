@@ -5,6 +5,7 @@
 #include "host/accessibility/text_change_news.h"
 #include "host/input/key_map.h"
 #include "host/platform/tick_timer.h"
+#include "host/platform/window_class.h"
 #include "host/view/game_over_box.h"
 #include "host/view/label_layout.h"
 #include "host/view/screen_fit.h"
@@ -131,6 +132,7 @@ void HostWindow::load()
 {
     form_->Form_Load(); // the tower's opens the hopper, loaded and shown first
     WindowArrangement::instance().arrangeNow();
+    nameWindowClass(*this);
     show();
     windowHandle()->installEventFilter(this);
 }

@@ -3,7 +3,7 @@
 
 #include <QPalette>
 #include <algorithm>
-#include <cmath>
+#include <array>
 
 namespace zorvik {
 
@@ -12,16 +12,32 @@ namespace {
 // Graphics that carry meaning need this much contrast against what is around them.
 constexpr double legibleContrast = 3.0;
 
-double linear(double channel)
+// x^(1/5) for x in (0, 1], by Newton's method: usable while compiling.
+constexpr double fifthRoot(double x)
 {
-    return channel <= 0.04045 ? channel / 12.92 : std::pow((channel + 0.055) / 1.055, 2.4);
+    double root = 1;
+    for (int step = 0; step < 64; ++step)
+        root -= (root * root * root * root * root - x) / (5 * root * root * root * root);
+    return root;
 }
+
+// An 8-bit sRGB channel as linear light. Worked out while compiling: a run-time pow would
+// bring a part of the maths library into memory for a handful of colours.
+constexpr std::array<double, 256> linearChannels = [] {
+    std::array<double, 256> table {};
+    for (int level = 0; level < 256; ++level) {
+        const double channel = level / 255.0;
+        const double base = (channel + 0.055) / 1.055; // to the power 2.4 = 2 + 2/5
+        table[level] = channel <= 0.04045 ? channel / 12.92 : base * base * fifthRoot(base * base);
+    }
+    return table;
+}();
 
 double relativeLuminance(const QColor& colour)
 {
     const QColor rgb = colour.toRgb();
-    return 0.2126 * linear(rgb.redF()) + 0.7152 * linear(rgb.greenF())
-        + 0.0722 * linear(rgb.blueF());
+    return 0.2126 * linearChannels[rgb.red()] + 0.7152 * linearChannels[rgb.green()]
+        + 0.0722 * linearChannels[rgb.blue()];
 }
 
 } // namespace
