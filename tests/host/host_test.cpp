@@ -491,7 +491,7 @@ TEST_F(HostTest, GameOverBoxHoldsThenResets)
     form.ySpeed = 0;
     GameOverBox* box = waitForBox(tower);
     ASSERT_TRUE(box);
-    EXPECT_EQ(box->text(), "Game Over");
+    EXPECT_EQ(box->text().toStdString(), "Game Over\nFinal score: " + form.lblScore.Caption);
     EXPECT_EQ(box->windowTitle(), "Zorvik");
     EXPECT_EQ(box->windowModality(), Qt::NonModal) << "a window with its box open can be closed";
     EXPECT_EQ(box->buttons().size(), 1);
@@ -554,7 +554,8 @@ TEST_F(HostTest, EachBoxIsNamedForItsWindowAndAnnouncedAwayFromTheKeyboard)
         EXPECT_EQ(box->windowTitle(), "Zorvik");
         const QList<QLabel*> shown = box->findChildren<QLabel*>();
         EXPECT_TRUE(std::any_of(shown.begin(), shown.end(),
-            [&](QLabel* label) { return label->isVisible() && label->text() == finalScore; }));
+            [&](QLabel* label) { return label->isVisible() && label->text() == box->text(); }));
+        EXPECT_EQ(box->text(), "Game Over\n" + finalScore);
         EXPECT_EQ(box->buttons().first()->accessibleDescription(), finalScore);
         QAccessibleInterface* news = nullptr;
         for (QWidget* child : box->findChildren<QWidget*>())

@@ -75,17 +75,19 @@ void GameOverBox::describe(const QString& name, const QString& finalScore)
 {
     // Both windows' boxes share a caption: a reader tells them apart by their names.
     setAccessibleName(name);
-    // Shown under the text, where a reader's review of the box finds it. A reader reads the
-    // alert's loose labels as it gets the focus, then the focused button with its description,
-    // and only the button when asked where the player is: the score is the button's
-    // description, and its label is tied to the button so that it is read once.
-    setInformativeText(finalScore);
+    // Shown under "Game Over", where a reader's review of the box finds it: a second line of
+    // the box's own text, which takes no text selection (see the constructor), rather than
+    // the box's informative text, which would. A reader reads the alert's loose labels as it
+    // gets the focus, then the focused button with its description, and only the button when
+    // asked where the player is: the score is the button's description, and the text is tied
+    // to the button, so that the score is read once.
+    setText(text() + QLatin1Char('\n') + finalScore);
     QAbstractButton* ok = buttons().value(0);
     if (!ok)
         return;
     ok->setAccessibleDescription(finalScore);
     for (QLabel* label : findChildren<QLabel*>())
-        if (label->text() == finalScore)
+        if (label->text() == text())
             label->setBuddy(ok);
 }
 

@@ -22,7 +22,7 @@ class GameOverBox final : public QMessageBox {
     Q_OBJECT
 public:
     // Opens the box over `playArea`, a child of `window`, showing `finalScore` ("Final score:
-    // N") under its text. It deletes itself once dismissed.
+    // N") under "Game Over". It deletes itself once dismissed.
     static GameOverBox* open(
         QWidget& window, const QWidget& playArea, const QString& finalScore, KeyGate& keys);
 
