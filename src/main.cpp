@@ -3,6 +3,7 @@
 
 #include "forms/form1.h"
 #include "forms/form2.h"
+#include "host/accessibility/late_reader_watch.h"
 #include "host/app/command_line.h"
 #include "host/app/game_icon.h"
 #include "host/app/lost_window_watch.h"
@@ -39,6 +40,7 @@ int main(int argc, char* argv[])
     zorvik::PlatformStartWatch platformStart(choice.platform, platform);
     QApplication app(commandLine.qtArgc(), commandLine.qtArgv());
     platformStart.started();
+    zorvik::followLateReaders();
     QApplication::setApplicationName(QStringLiteral("zorvik"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.zorvik.zorvik"));
     zorvik::QuitOnSignal quitOnSignal;

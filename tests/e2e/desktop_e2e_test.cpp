@@ -4,6 +4,7 @@
 // play area.
 #include "game_test.h"
 
+#include <array>
 #include <cstdlib>
 
 namespace zorvik::e2e {
@@ -88,6 +89,26 @@ TEST_P(DesktopTest, BoxNeverTakesTheKeyboardFromTheWindowBeingPlayed)
         << x.focused() << ", the tower is " << tower;
     answerBox(hopper, { "key", "Return" });
     EXPECT_TRUE(waitForBoxClosed(hopper));
+}
+
+// With both boxes open, each one dismissed gives the keyboard back to its own window, in
+// either order, never to the other window's box.
+TEST_P(DesktopTest, EachBoxGivesTheKeyboardBackToItsOwnWindow)
+{
+    for (const bool towerFirst : { true, false }) {
+        SCOPED_TRACE(towerFirst ? "the tower's box first" : "the hopper's box first");
+        x.key(hopper, "Return");
+        x.key(tower, "Return");
+        waitForBox(tower);
+        waitForBox(hopper);
+        for (const Window owner :
+            towerFirst ? std::array { tower, hopper } : std::array { hopper, tower }) {
+            answerBox(owner, { "key", "Return" });
+            ASSERT_TRUE(waitForBoxClosed(owner));
+            EXPECT_TRUE(waitUntil([&] { return x.focused() == owner; }, 2s))
+                << nameOf(owner) << ": the keyboard went to window " << x.focused();
+        }
+    }
 }
 
 // Return held on the box for 1.5 s closes it, and its repeats start no game.

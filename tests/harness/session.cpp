@@ -234,9 +234,14 @@ void Session::startBuses()
     int fds[2];
     if (pipe2(fds, 0) != 0)
         throw std::runtime_error("pipe failed");
-    // The bus and the services it starts are chatty on both outputs.
-    sessionBus_ = ChildProcess(launch({ "dbus-daemon", "--session", "--nofork", "--nopidfile",
-        "--print-address=" + std::to_string(fds[1]) }));
+    // The bus and the services it starts are chatty on both outputs. The accessibility bus
+    // keeps its IsEnabled in the desktop's settings, which a screen reader turns on: in the
+    // user's own settings it would outlive the session, and every later session (and the
+    // user's desktop) would start with accessibility on. The session's settings die with it.
+    Launch bus = launch({ "dbus-daemon", "--session", "--nofork", "--nopidfile",
+        "--print-address=" + std::to_string(fds[1]) });
+    bus.environment.push_back("GSETTINGS_BACKEND=memory");
+    sessionBus_ = ChildProcess(bus);
     const std::string address = readLine(fds);
     if (address.empty())
         throw std::runtime_error("the session bus did not start");
@@ -245,8 +250,9 @@ void Session::startBuses()
         return; // the bus starts the accessibility bus itself when a program asks for it
     // The accessibility bus's socket goes into the session's own runtime directory, so
     // sessions side by side never share it.
-    accessibilityBus_
-        = ChildProcess(launch({ "/usr/libexec/at-spi-bus-launcher", "--launch-immediately" }));
+    Launch accessibility = launch({ "/usr/libexec/at-spi-bus-launcher", "--launch-immediately" });
+    accessibility.environment.push_back("GSETTINGS_BACKEND=memory");
+    accessibilityBus_ = ChildProcess(accessibility);
     const bool up = waitUntil(
         [&] {
             return captureTool({ "dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus",
@@ -257,8 +263,11 @@ void Session::startBuses()
         10s, 50ms);
     if (!up)
         throw std::runtime_error("the accessibility bus did not start");
-    reader_ = std::make_unique<AccessibilityReader>(
-        environment(), options_.accessibility == Accessibility::ScreenReader);
+    if (options_.accessibility == Accessibility::Spoken)
+        spokenReader_ = std::make_unique<SpokenReader>(environment(), runtimeDir_.path);
+    else
+        reader_ = std::make_unique<AccessibilityReader>(
+            environment(), options_.accessibility == Accessibility::ScreenReader);
 }
 
 Session::Started Session::startGame(const std::string& program)
@@ -318,6 +327,20 @@ AccessibilityReader& Session::reader() const
     if (!reader_)
         throw std::logic_error("a session without an accessibility reader");
     return *reader_;
+}
+
+void Session::startOrca()
+{
+    if (!spokenReader_)
+        throw std::logic_error("a session without a screen reader");
+    spokenReader_->start();
+}
+
+const SpokenReader& Session::spokenReader() const
+{
+    if (!spokenReader_)
+        throw std::logic_error("a session without a screen reader");
+    return *spokenReader_;
 }
 
 int Session::runTool(const std::vector<std::string>& args) const

@@ -4,6 +4,7 @@
 #include "accessibility_reader.h"
 #include "child_process.h"
 #include "desktop.h"
+#include "spoken_reader.h"
 #include "x_display.h"
 
 #include <memory>
@@ -31,6 +32,10 @@ enum class Accessibility {
     // The accessibility bus up, the game's accessibility on from its start, and the session's
     // reader reading the game's state: what the end-to-end checks use.
     Read,
+    // The accessibility bus up, as a desktop's, and a blind player's screen reader, Orca, which
+    // the test starts when it likes (startOrca), before or after the game; what it says is
+    // read back (spokenReader). The game is left to notice the reader on its own.
+    Spoken,
 };
 
 // How a session is set up; the defaults are a bare X server with a 1280 x 800 screen at 96 dpi
@@ -83,6 +88,9 @@ public:
     void endGame();
     // The session's accessibility reader; only where one was asked for.
     AccessibilityReader& reader() const;
+    // Starts Orca (Accessibility::Spoken only); what it says from then on is spokenReader()'s.
+    void startOrca();
+    const SpokenReader& spokenReader() const;
 
     // A player's hands, on the display the keyboard and mouse are on (the outer X server
     // under weston). Gives the window the keyboard focus and checks it arrived; under a
@@ -136,6 +144,7 @@ private:
     ChildProcess sessionBus_;
     ChildProcess accessibilityBus_;
     std::unique_ptr<AccessibilityReader> reader_;
+    std::unique_ptr<SpokenReader> spokenReader_;
     ChildProcess game_;
 };
 

@@ -10,6 +10,7 @@
 #include "host/view/twips.h"
 #include "host/view/window_arrangement.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QFontMetrics>
 #include <QImage>
@@ -17,6 +18,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <algorithm>
 #include <gtest/gtest.h>
 #include <limits>
 #include <memory>
@@ -489,9 +491,8 @@ TEST_F(HostTest, GameOverBoxHoldsThenResets)
     form.ySpeed = 0;
     GameOverBox* box = waitForBox(tower);
     ASSERT_TRUE(box);
-    EXPECT_EQ(box->text(), "Game Over");
+    EXPECT_EQ(box->text().toStdString(), "Game Over\nFinal score: " + form.lblScore.Caption);
     EXPECT_EQ(box->windowTitle(), "Zorvik");
-    EXPECT_EQ(box->accessibleDescription().toStdString(), "Final score: " + form.lblScore.Caption);
     EXPECT_EQ(box->windowModality(), Qt::NonModal) << "a window with its box open can be closed";
     EXPECT_EQ(box->buttons().size(), 1);
     EXPECT_TRUE(box->isVisible());
@@ -522,6 +523,52 @@ TEST_F(HostTest, GameOverBoxHoldsThenResets)
         if (label->text().startsWith("PRESS")) {
             EXPECT_TRUE(label->isVisible());
         }
+    }
+}
+
+// Each window's box is named for its window and shows the final score where a reader's review
+// finds it, on the button a reader is at; one that opens while the player is at the other
+// window is announced as it shows, one that takes the keyboard is read as it gets it.
+TEST_F(HostTest, EachBoxIsNamedForItsWindowAndAnnouncedAwayFromTheKeyboard)
+{
+    const struct {
+        HostWindow* window;
+        HostWindow* playedMeanwhile;
+        const char* name;
+    } rows[] = {
+        { tower, tower, "Zorvik!: Game Over" },
+        { tower, hopper, "Zorvik!: Game Over" },
+        { hopper, hopper, "Zorvik Again!: Game Over" },
+        { hopper, tower, "Zorvik Again!: Game Over" },
+    };
+    for (const auto& [window, played, name] : rows) {
+        SCOPED_TRACE(std::string(name) + (window == played ? ", played" : ", away"));
+        QApplication::setActiveWindow(played);
+        QTest::keyClick(window, Qt::Key_Return);
+        window->form().ball.Top = 9000;
+        GameOverBox* box = waitForBox(window);
+        ASSERT_TRUE(box);
+        const QString finalScore
+            = QString::fromStdString("Final score: " + window->form().lblScore.Caption);
+        EXPECT_EQ(box->accessibleName(), name);
+        EXPECT_EQ(box->windowTitle(), "Zorvik");
+        const QList<QLabel*> shown = box->findChildren<QLabel*>();
+        EXPECT_TRUE(std::any_of(shown.begin(), shown.end(),
+            [&](QLabel* label) { return label->isVisible() && label->text() == box->text(); }));
+        EXPECT_EQ(box->text(), "Game Over\n" + finalScore);
+        EXPECT_EQ(box->buttons().first()->accessibleDescription(), finalScore);
+        QAccessibleInterface* news = nullptr;
+        for (QWidget* child : box->findChildren<QWidget*>())
+            if (QAccessibleInterface* read = QAccessible::queryAccessibleInterface(child);
+                read && read->role() == QAccessible::Notification)
+                news = read;
+        EXPECT_EQ(news != nullptr, window != played);
+        if (news) {
+            EXPECT_EQ(news->text(QAccessible::Name), name);
+            EXPECT_EQ(news->text(QAccessible::Description), finalScore);
+        }
+        box->done(0);
+        ASSERT_TRUE(QTest::qWaitFor([&] { return window->gameOverBox() == nullptr; }, 2000));
     }
 }
 

@@ -29,7 +29,7 @@ QString describeLabel(QLabel& label, const std::string& controlName);
 // visibility changed.
 void promptChanged(QLabel& label);
 
-// What the "Game Over" alert says besides its text.
+// The final score a "Game Over" box shows under its text: "Final score: N".
 QString gameOverDescription(const PlayWindow& form);
 
 } // namespace zorvik

@@ -47,7 +47,8 @@ const char* description = R"(Zorvik, a keyboard-driven arcade game in two window
 it.
 
 Keys, in either window (each plays on its own and keeps its own high score):
-  Return                 start a game (keypad Enter too)
+  Return                 start a game (keypad Enter too, unless a screen
+                         reader such as Orca takes keypad Enter for itself)
   Left, Right            steer the ball; let go to stop it sideways
   Up                     leap, also in mid-air
   Return, Space, Escape  dismiss the "Game Over" box

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "host/view/game_over_box.h"
 
+#include "host/accessibility/game_over_news.h"
 #include "host/input/key_gate.h"
 #include "host/input/key_map.h"
 #include "host/input/key_release_watch.h"
@@ -12,6 +13,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QScreen>
 #include <QTimer>
 #include <memory>
@@ -45,20 +47,21 @@ GameOverBox::GameOverBox(QWidget& window, KeyGate& keys)
     installEventFilter(this);
     for (QAbstractButton* button : buttons())
         button->installEventFilter(this);
-    // Return, Space, Escape, the OK button and closing the box all end up here.
     connect(this, &QDialog::finished, this, &GameOverBox::onFinished);
 }
 
 GameOverBox* GameOverBox::open(
-    QWidget& window, const QWidget& playArea, const QString& description, KeyGate& keys)
+    QWidget& window, const QWidget& playArea, const QString& finalScore, KeyGate& keys)
 {
     auto* box = new GameOverBox(window, keys);
     // Once the box and everything it made are gone, not in the middle of its teardown.
     connect(box, &QObject::destroyed, [] { QTimer::singleShot(0, returnFreedMemory); });
-    box->setAccessibleDescription(description);
+    box->describe(window.windowTitle() + QStringLiteral(": Game Over"), finalScore);
     // The player may be playing the other window: the box takes the keyboard only from its
-    // own window, and otherwise waits until the player comes back to it.
+    // own window, and otherwise waits until the player comes back to it, announced meanwhile.
     const bool takeKeyboard = window.isActiveWindow();
+    if (!takeKeyboard)
+        addGameOverNews(*box, box->accessibleName(), finalScore);
     box->setAttribute(Qt::WA_ShowWithoutActivating, !takeKeyboard);
     box->placeOver(playArea);
     nameWindowClass(*box);
@@ -66,6 +69,26 @@ GameOverBox* GameOverBox::open(
     if (takeKeyboard)
         box->activateWindow();
     return box;
+}
+
+void GameOverBox::describe(const QString& name, const QString& finalScore)
+{
+    // Both windows' boxes share a caption: a reader tells them apart by their names.
+    setAccessibleName(name);
+    // Shown under "Game Over", where a reader's review of the box finds it: a second line of
+    // the box's own text, which takes no text selection (see the constructor), rather than
+    // the box's informative text, which would. A reader reads the alert's loose labels as it
+    // gets the focus, then the focused button with its description, and only the button when
+    // asked where the player is: the score is the button's description, and the text is tied
+    // to the button, so that the score is read once.
+    setText(text() + QLatin1Char('\n') + finalScore);
+    QAbstractButton* ok = buttons().value(0);
+    if (!ok)
+        return;
+    ok->setAccessibleDescription(finalScore);
+    for (QLabel* label : findChildren<QLabel*>())
+        if (label->text() == text())
+            label->setBuddy(ok);
 }
 
 void GameOverBox::placeOver(const QWidget& playArea)
@@ -91,7 +114,7 @@ void GameOverBox::passKey(const QKeyEvent& event)
 
 void GameOverBox::windowActivated()
 {
-    if (!isVisible())
+    if (!isVisible() || closing_)
         return;
     raise();
     activateWindow();
@@ -110,9 +133,23 @@ bool GameOverBox::eventFilter(QObject* watched, QEvent* event)
     return QMessageBox::eventFilter(watched, event);
 }
 
+void GameOverBox::setVisible(bool visible)
+{
+    // The keyboard goes back to the box's own window while the box is still there to hand it
+    // over. Asked once the box has gone (when it reports that it finished), the box is no
+    // longer active, and the desktop gives the keyboard to a window of its own choosing: the
+    // other window's box, if one is open.
+    if (!visible && isVisible() && !closing_) {
+        closing_ = true;
+        QWidget* window = parentWidget();
+        if (window && isActiveWindow())
+            window->activateWindow();
+    }
+    QMessageBox::setVisible(visible);
+}
+
 void GameOverBox::onFinished()
 {
-    const bool hadKeyboard = isActiveWindow();
     QWidget* window = parentWidget();
     // The Return that closed the box goes up where the window may never see it (a tap's
     // key-up can reach the box as it goes): the keyboard is asked until it is up.
@@ -120,8 +157,6 @@ void GameOverBox::onFinished()
         whenKeyReleased(
             *window, returnScanCode_, [&keys = keys_] { keys.returnReleasedElsewhere(); });
     emit dismissed();
-    if (hadKeyboard && window)
-        window->activateWindow();
 }
 
 } // namespace zorvik

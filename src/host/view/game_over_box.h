@@ -15,13 +15,16 @@ class KeyGate;
 // only when its own window has it, and otherwise when the player comes back to that window.
 // Return, Space, Escape, the OK button or closing it dismiss it; the keyboard then goes back to
 // its window if the box had it. The Return that dismisses it is told to the window's key gate,
-// so that, held, it starts no game.
+// so that, held, it starts no game. To a screen reader it is an alert named for its window
+// ("Zorvik Again!: Game Over", its caption stays the game's) that shows the final score; one
+// that opens away from the keyboard is announced as it opens.
 class GameOverBox final : public QMessageBox {
     Q_OBJECT
 public:
-    // Opens the box over `playArea`, a child of `window`. It deletes itself once dismissed.
+    // Opens the box over `playArea`, a child of `window`, showing `finalScore` ("Final score:
+    // N") under "Game Over". It deletes itself once dismissed.
     static GameOverBox* open(
-        QWidget& window, const QWidget& playArea, const QString& description, KeyGate& keys);
+        QWidget& window, const QWidget& playArea, const QString& finalScore, KeyGate& keys);
 
     // A key that reached the window instead of the box, where a desktop kept the keyboard on
     // the window: the box gets it as the player typed it.
@@ -30,6 +33,8 @@ public:
     void windowActivated();
     // Centres the box over its window's play area, on the screen.
     void placeOver(const QWidget& playArea);
+    // Return, Space, Escape, the OK button and closing the box all hide it.
+    void setVisible(bool visible) override;
 
 signals:
     // The player dismissed the box; the window finishes its game over.
@@ -41,9 +46,11 @@ protected:
 private:
     GameOverBox(QWidget& window, KeyGate& keys);
     void onFinished();
+    void describe(const QString& name, const QString& finalScore);
 
     KeyGate& keys_;
     quint32 returnScanCode_ = 0; // the key that went down on the box as Return
+    bool closing_ = false;
 };
 
 } // namespace zorvik

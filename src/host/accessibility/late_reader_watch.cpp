@@ -1,0 +1,133 @@
+// SPDX-License-Identifier: MIT
+#include "host/accessibility/late_reader_watch.h"
+
+#include "host/accessibility/screen_reader_status.h"
+
+#include <QAccessible>
+#include <QDBusConnection>
+#include <QDBusMessage>
+#include <QDBusPendingCallWatcher>
+#include <QDBusPendingReply>
+#include <QMetaObject>
+#include <QPointer>
+#include <algorithm>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+// Qt's hooks for tools that follow every object (qhooks_p.h): a version, the table's size, and
+// the callbacks QObject's constructor and destructor call when set.
+extern quintptr qtHookData[];
+
+namespace zorvik {
+
+namespace {
+
+enum HookIndex { hookDataVersion = 0, hookDataSize = 1, addQObject = 3, removeQObject = 4 };
+using ObjectCallback = void (*)(QObject*);
+
+// The objects this thread makes while Qt makes its accessibility bridge, and the callbacks set
+// before ours. Qt's bus thread makes and deletes objects of its own meanwhile: those are left
+// out, as only this thread can delete what this thread made while it is busy here.
+std::mutex madeLock;
+std::vector<QObject*>* madeNow = nullptr;
+std::thread::id makingThread;
+ObjectCallback addedBefore = nullptr;
+ObjectCallback removedBefore = nullptr;
+
+void added(QObject* object)
+{
+    {
+        const std::lock_guard lock(madeLock);
+        if (madeNow && std::this_thread::get_id() == makingThread)
+            madeNow->push_back(object);
+    }
+    if (addedBefore)
+        addedBefore(object);
+}
+
+void removed(QObject* object)
+{
+    {
+        const std::lock_guard lock(madeLock);
+        if (madeNow)
+            madeNow->erase(std::remove(madeNow->begin(), madeNow->end(), object), madeNow->end());
+    }
+    if (removedBefore)
+        removedBefore(object);
+}
+
+// The bridge's watch on the desktop's bus, made with the bridge, which Qt makes the first time
+// anything asks whether accessibility is on. Two of its slots matter here: connectA11yBus(address)
+// joins the accessibility bus and, if the watch already counts accessibility as on, turns the
+// bridge on; serviceRegistered() reads IsEnabled and ScreenReaderEnabled again and turns the
+// bridge on if they say so and it has joined the bus.
+QObject* makeBridgeAndFindItsWatch()
+{
+    if (qtHookData[hookDataVersion] < 1 || qtHookData[hookDataSize] <= removeQObject)
+        return nullptr;
+    std::vector<QObject*> made;
+    {
+        const std::lock_guard lock(madeLock);
+        madeNow = &made;
+        makingThread = std::this_thread::get_id();
+        addedBefore = reinterpret_cast<ObjectCallback>(qtHookData[addQObject]);
+        removedBefore = reinterpret_cast<ObjectCallback>(qtHookData[removeQObject]);
+        qtHookData[addQObject] = reinterpret_cast<quintptr>(&added);
+        qtHookData[removeQObject] = reinterpret_cast<quintptr>(&removed);
+    }
+    QAccessible::isActive();
+    {
+        const std::lock_guard lock(madeLock);
+        qtHookData[addQObject] = reinterpret_cast<quintptr>(addedBefore);
+        qtHookData[removeQObject] = reinterpret_cast<quintptr>(removedBefore);
+        madeNow = nullptr;
+    }
+    const auto watch = std::find_if(made.begin(), made.end(), [](QObject* object) {
+        const QMetaObject& meta = *object->metaObject();
+        return meta.indexOfSlot("serviceRegistered()") >= 0
+            && meta.indexOfSlot("connectA11yBus(QString)") >= 0;
+    });
+    return watch == made.end() ? nullptr : *watch;
+}
+
+// Turns the bridge on, whichever way its watch went wrong as the game started: it read both
+// properties false and never read them again, or it found the accessibility bus through the
+// X root window's AT_SPI_BUS and counted accessibility on, but told the bridge so before the
+// bridge listened. Both slots are asked in turn, with the bus's address asked first.
+void turnBridgeOn(QObject* watch)
+{
+    QDBusMessage message = QDBusMessage::createMethodCall(QStringLiteral("org.a11y.Bus"),
+        QStringLiteral("/org/a11y/bus"), QStringLiteral("org.a11y.Bus"),
+        QStringLiteral("GetAddress"));
+    message.setAutoStartService(false);
+    auto* call
+        = new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(message), watch);
+    QObject::connect(call, &QDBusPendingCallWatcher::finished, watch, [watch, call] {
+        call->deleteLater();
+        const QDBusPendingReply<QString> address = *call;
+        if (address.isError() || address.value().isEmpty() || QAccessible::isActive())
+            return;
+        QMetaObject::invokeMethod(
+            watch, "connectA11yBus", Qt::DirectConnection, Q_ARG(QString, address.value()));
+        QMetaObject::invokeMethod(watch, "serviceRegistered", Qt::DirectConnection);
+    });
+}
+
+} // namespace
+
+void followLateReaders()
+{
+    static QPointer<QObject> watch = makeBridgeAndFindItsWatch();
+    if (!watch)
+        return; // a platform without the bridge, or a Qt that follows the bus itself
+    // Only to turn the bridge on: a reader that leaves leaves the game readable, as one that
+    // ran when the game started does.
+    const ScreenReaderStatus& status = ScreenReaderStatus::instance();
+    QObject::connect(&status, &ScreenReaderStatus::changed, watch, [&status] {
+        if ((status.isEnabled() || status.screenReaderEnabled()) && !QAccessible::isActive())
+            turnBridgeOn(watch);
+    });
+}
+
+} // namespace zorvik
