@@ -171,6 +171,8 @@ TEST(Sound, LandingIsHeardWithinATick)
     ASSERT_TRUE(heardAt) << "no landing heard";
     const auto late = std::chrono::duration<double, std::milli>(*heardAt - landed);
     std::printf("the landing was heard %.1f ms after its tick\n", late.count());
+    if (ZORVIK_GAME_SANITIZED)
+        GTEST_SKIP() << "a sanitized game's delays say nothing of the real one's";
     EXPECT_LT(late, 2 * tick);
     EXPECT_GT(late, -tick) << "heard before it happened: the landing came on another tick";
 }
