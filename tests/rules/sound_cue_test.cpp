@@ -95,18 +95,6 @@ const CueCase cueCases[] = {
             return counted(h.host);
         },
         { 0, 0, 1, 2 } },
-    { "NoWarningWhileRisingPastAPlatform",
-        [] {
-            Hopper h;
-            startGame(h);
-            h.form.brick.Top = 100; // far above the ball: nothing under it, but it rises
-            h.form.brick.Left = 0; // and passes it by
-            h.form.Form_KeyDown(keys::Up, 0);
-            for (int i = 0; i < 70; ++i) // still on the way up
-                h.form.tmrMovement_Timer();
-            return counted(h.host);
-        },
-        { 0, 0, 1, 0 } },
 };
 
 class Cues : public ::testing::TestWithParam<CueCase> { };
