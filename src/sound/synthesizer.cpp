@@ -93,6 +93,13 @@ float Synthesizer::sine(double phase) const
     return sineTable_[index] + (sineTable_[index + 1] - sineTable_[index]) * part;
 }
 
+StereoGain Synthesizer::pan(float where) const
+{
+    // panGain's quarter circle, from the table: this runs for every voice of every frame.
+    const double angle = std::clamp(where, 0.0f, 1.0f) / 4.0;
+    return { sine(angle + 0.25), sine(angle) };
+}
+
 float Synthesizer::wave(Timbre timbre, double phase) const
 {
     if (timbre == Timbre::Round)
@@ -129,7 +136,7 @@ void Synthesizer::renderWindow(WindowVoice& voice, Timbre timbre, float& left, f
     // A voice coming in starts where it belongs rather than gliding there from elsewhere.
     if (voice.ballGain == 0) {
         voice.ballPan.value = target.ballPan;
-        voice.ballPitch.value = ballPitch(target.ballHeight);
+        voice.ballPitch.value = voice.targetPitch;
     }
     if (voice.platformGain == 0)
         voice.platformPan.value = target.platformPan;
@@ -137,12 +144,12 @@ void Synthesizer::renderWindow(WindowVoice& voice, Timbre timbre, float& left, f
     voice.platformGain
         = std::clamp(voice.platformGain + (platformOn ? fadeStep : -fadeStep), 0.0f, 1.0f);
     voice.ballPan.follow(target.ballPan, glideRate);
-    voice.ballPitch.follow(ballPitch(target.ballHeight), glideRate);
+    voice.ballPitch.follow(voice.targetPitch, glideRate);
     voice.platformPan.follow(target.platformPan, glideRate);
 
     voice.ballPhase = advance(voice.ballPhase, voice.ballPitch.value);
     const float ball = wave(timbre, voice.ballPhase) * ballLoudness * voice.ballGain;
-    const StereoGain ballSide = panGain(voice.ballPan.value);
+    const StereoGain ballSide = pan(voice.ballPan.value);
     left += ball * ballSide.left;
     right += ball * ballSide.right;
 
@@ -151,7 +158,7 @@ void Synthesizer::renderWindow(WindowVoice& voice, Timbre timbre, float& left, f
         voice.pulsePhase = advance(voice.pulsePhase, pulsesPerSecond);
         const float pulse = 0.35f + 0.65f * (0.5f - 0.5f * sine(voice.pulsePhase + 0.25));
         const float hum = sine(voice.platformPhase) * platformLoudness * pulse * voice.platformGain;
-        const StereoGain humSide = panGain(voice.platformPan.value);
+        const StereoGain humSide = pan(voice.platformPan.value);
         left += hum * humSide.left;
         right += hum * humSide.right;
     }
@@ -176,7 +183,7 @@ void Synthesizer::renderCue(CueVoice& voice, float& left, float& right)
     voice.phase = advance(voice.phase, pitch);
     const float length = shape.notes > 1 ? noteLength * noteSounding : noteLength;
     const float sound = wave(voice.timbre, voice.phase) * shape.loudness * envelope(inNote, length);
-    const StereoGain side = panGain(voice.pan);
+    const StereoGain side = pan(voice.pan);
     left += sound * side.left;
     right += sound * side.right;
 }
@@ -190,6 +197,8 @@ bool Synthesizer::render(std::span<std::int16_t> interleaved)
             windows_[w].target = toldListening_[w];
         std::swap(cues, toldCues_);
     }
+    for (WindowVoice& voice : windows_)
+        voice.targetPitch = ballPitch(voice.target.ballHeight);
     for (std::size_t w = 0; w < windows_.size(); ++w)
         for (int c = 0; c < soundCueCount; ++c)
             if (cues[w] & (1u << c))

@@ -55,6 +55,7 @@ private:
     };
     struct WindowVoice {
         Listening target;
+        float targetPitch = 0;
         float ballGain = 0;
         float platformGain = 0;
         Glide ballPan, ballPitch, platformPan;
@@ -73,6 +74,7 @@ private:
     void startCue(Timbre window, SoundCue cue);
     float wave(Timbre timbre, double phase) const;
     float sine(double phase) const;
+    StereoGain pan(float where) const;
     // One frame of a window's steady voices, added into left and right.
     void renderWindow(WindowVoice& voice, Timbre timbre, float& left, float& right);
     // One frame of a cue; ends it when it is over.
