@@ -193,8 +193,14 @@ void Session::startBuses()
     if (pipe2(fds, 0) != 0)
         throw std::runtime_error("pipe failed");
     // The bus and the services it starts are chatty on both outputs.
-    sessionBus_ = ChildProcess(launch({ "dbus-daemon", "--session", "--nofork", "--nopidfile",
-        "--print-address=" + std::to_string(fds[1]) }));
+    // The accessibility bus keeps whether a screen reader runs in the user's settings (dconf),
+    // where one session's reader would outlive it into the next: the bus and the services it
+    // starts keep their settings in memory instead.
+    const std::string settingsInMemory = "GSETTINGS_BACKEND=memory";
+    Launch bus = launch({ "dbus-daemon", "--session", "--nofork", "--nopidfile",
+        "--print-address=" + std::to_string(fds[1]) });
+    bus.environment.push_back(settingsInMemory);
+    sessionBus_ = ChildProcess(bus);
     const std::string address = readLine(fds);
     if (address.empty())
         throw std::runtime_error("the session bus did not start");
@@ -203,8 +209,10 @@ void Session::startBuses()
         return; // the bus starts the accessibility bus itself when a program asks for it
     // The accessibility bus's socket goes into the session's own runtime directory, so
     // sessions side by side never share it.
-    accessibilityBus_
-        = ChildProcess(launch({ "/usr/libexec/at-spi-bus-launcher", "--launch-immediately" }));
+    Launch accessibilityBus
+        = launch({ "/usr/libexec/at-spi-bus-launcher", "--launch-immediately" });
+    accessibilityBus.environment.push_back(settingsInMemory);
+    accessibilityBus_ = ChildProcess(accessibilityBus);
     const bool up = waitUntil(
         [&] {
             return captureTool({ "dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus",
