@@ -222,8 +222,8 @@ double playOne(Session& x, const SoundRecorder& ears, Window hopper, const std::
         if (seconds >= longest) {
             // Ended the quickest way: the ball steered far off, left to fall.
             hands.hold("Left");
-            while (!x.boxOf(hopper))
-                sleepFor(20ms);
+            if (!waitUntil([&] { return x.boxOf(hopper).has_value(); }, 10s, 20ms))
+                throw std::runtime_error("the ball never dropped out: is the game still there?");
             break;
         }
         if (player == "random")
@@ -236,9 +236,14 @@ double playOne(Session& x, const SoundRecorder& ears, Window hopper, const std::
     hands.letGo();
     // The box has the keys now: Return dismisses it, and the hopper is ready again.
     sleepFor(100ms);
-    if (const auto box = x.boxOf(hopper))
-        x.sendKey(*box, "Return");
-    waitUntil([&] { return !x.boxOf(hopper); }, 5s, 20ms);
+    // A box still open at the next Return would end that game at once: asked until it goes.
+    for (int attempt = 0; attempt < 5 && x.boxOf(hopper); ++attempt) {
+        if (const auto box = x.boxOf(hopper))
+            x.sendKey(*box, "Return");
+        waitUntil([&] { return !x.boxOf(hopper); }, 2s, 20ms);
+    }
+    if (x.boxOf(hopper))
+        throw std::runtime_error("the \"Game Over\" box does not go");
     sleepFor(200ms);
     return std::min(seconds, longest);
 }
