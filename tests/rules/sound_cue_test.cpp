@@ -97,6 +97,11 @@ const CueCase cueCases[] = {
         { 0, 0, 1, 2 } },
 };
 
+void PrintTo(const CueCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
 class Cues : public ::testing::TestWithParam<CueCase> { };
 
 TEST_P(Cues, AreToldOnceEach)

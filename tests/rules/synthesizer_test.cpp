@@ -63,6 +63,11 @@ struct PlaceCase {
     double pitch; // Hz
 };
 
+void PrintTo(const PlaceCase& c, std::ostream* out)
+{
+    *out << "pan " << c.pan << ", height " << c.height;
+}
+
 class BallVoice : public ::testing::TestWithParam<PlaceCase> { };
 
 TEST_P(BallVoice, IsPlacedByPanAndPitchedByHeight)
