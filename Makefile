@@ -70,7 +70,7 @@ clean:
 # `make bench` prints every figure: the rules benchmarks (time and heap allocations per call),
 # the real game's tick cadence (idle, then with the other core busy) and the comparison with
 # the floor program (start-up, memory, CPU). `make package` builds the .deb in $(PACKAGE_DIR).
-.PHONY: bench package
+.PHONY: bench bench-sound package
 
 BENCH_TARGETS = zorvik rules_bench tick_cadence floor floor_comparison
 BENCH_REPETITIONS ?= 5
@@ -88,6 +88,15 @@ bench: deps-test
 	@# The same with a screen reader's listener on the bus: the game's CPU against the run above.
 	$(BUILD_DIR)/bench/floor_comparison --game $(BUILD_DIR)/zorvik --floor $(BUILD_DIR)/bench/floor \
 		--accessibility screen-reader
+
+# The hopper played by ear against random key presses, 20 games each (docs/sound.md):
+# SOUND_GAMES and SOUND_LONGEST (seconds a game may last at most) change the run.
+SOUND_GAMES ?= 20
+SOUND_LONGEST ?= 20
+bench-sound: deps-test
+	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS) >/dev/null
+	cmake --build $(BUILD_DIR) -j $(JOBS) --target zorvik sound_player
+	$(BUILD_DIR)/bench/sound_player --games $(SOUND_GAMES) --longest $(SOUND_LONGEST)
 
 # The package is built in a tree of its own, with the distribution's hardening flags
 # (dpkg-buildflags, all hardening features on; the preprocessor flags go with the C++ ones).

@@ -10,6 +10,7 @@
 #include "host/app/one_game_per_display.h"
 #include "host/app/platform_start.h"
 #include "host/app/quit_on_signal.h"
+#include "host/sound/game_sound.h"
 #include "host/view/host_window.h"
 
 #include <QApplication>
@@ -45,6 +46,7 @@ int main(int argc, char* argv[])
     QApplication::setDesktopFileName(QStringLiteral("io.github.zorvik.zorvik"));
     zorvik::QuitOnSignal quitOnSignal;
     const zorvik::LostWindowWatch lostWindows;
+    const zorvik::GameSound sound(commandLine.sound());
 
     // The tower is the start-up window; its load handler opens the hopper first.
     QPointer<zorvik::HostWindow> tower;

@@ -112,7 +112,11 @@ void Form1::UpdateBricks()
     for (int i = 0; i <= upperBound; ++i) {
         Control& platform = *bricks[static_cast<std::size_t>(i)];
         platform.Top = platform.Top + scrollStep;
-        collide(ballRect, ball, platform, ySpeed, /*headBumps=*/true);
+        const Contact contact = collide(ballRect, ball, platform, ySpeed, /*headBumps=*/true);
+        if (contact == Contact::Landing)
+            cueAtTickEnd(SoundCue::Landing);
+        else if (contact == Contact::HeadBump)
+            cueAtTickEnd(SoundCue::HeadBump);
     }
 }
 

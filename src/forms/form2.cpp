@@ -73,6 +73,7 @@ void Form2::CheckLanding()
 {
     if (collide(PlayRect::of(ball), ball, brick, ySpeed, /*headBumps=*/false) != Contact::Landing)
         return;
+    cueAtTickEnd(SoundCue::Landing);
     brick.Top = RandomOffset(landedTopBase, landedTopSpan);
     brick.Left = RandomOffset(landedLeftBase, landedLeftSpan);
 }

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "game/sound_cue.h"
+
 namespace zorvik {
 
 // What a play window asks of the windowing system that shows it. The real host is the Qt
@@ -15,6 +17,8 @@ public:
     virtual void showGameOverBox() = 0;
     // Creates and shows the hopper window, running its load handler, if it is not open yet.
     virtual void openHopper() = 0;
+    // A moment of play worth hearing; at most one of each kind per event.
+    virtual void playCue(SoundCue cue) = 0;
 };
 
 } // namespace zorvik

@@ -55,8 +55,11 @@ void PlayWindow::Form_KeyDown(KeyCode keyCode, int /*shift*/)
         xSpeed = constants_.leftSpeed;
     else if (keyCode == keys::Right)
         xSpeed = constants_.rightSpeed;
-    else if (keyCode == keys::Up)
+    else if (keyCode == keys::Up) {
         ySpeed = constants_.leapSpeed;
+        if (tmrMovement.Enabled)
+            host_.playCue(SoundCue::Leap);
+    }
     if (keyCode == keys::Return) {
         tmrMovement.Enabled = true;
         lblStart.Visible = false;
@@ -80,6 +83,33 @@ void PlayWindow::tmrMovement_Timer()
     ball.Left = ball.Left + xSpeed;
     lblScore.Caption = writeScoreText(readScoreText(lblScore.Caption) + 1);
     runRuleSteps();
+    watchTheFall();
+    playDueCues();
+}
+
+void PlayWindow::watchTheFall()
+{
+    const bool fallingFree = ySpeed > 0 && !platformUnderBall();
+    if (fallingFree && !fallingFree_)
+        cueAtTickEnd(SoundCue::LastChance);
+    fallingFree_ = fallingFree;
+}
+
+bool PlayWindow::platformUnderBall() const
+{
+    // A ball whose bottom has passed a platform's bottom edge can only meet it from below.
+    const float ballBottom = ball.Top + ball.Height;
+    return std::any_of(controls_.begin(), controls_.end(), [&](const Control& c) {
+        return c.kind == ControlKind::Rectangle && ballBottom <= c.Top + c.Height;
+    });
+}
+
+void PlayWindow::playDueCues()
+{
+    for (const SoundCue cue : { SoundCue::Landing, SoundCue::HeadBump, SoundCue::LastChance })
+        if (cuesDue_ & cueBit(cue))
+            host_.playCue(cue);
+    cuesDue_ = 0;
 }
 
 void PlayWindow::CheckGameOver()
@@ -96,6 +126,7 @@ void PlayWindow::gameOverBoxClosed()
     if (!gameOverBoxOpen_)
         return;
     gameOverBoxOpen_ = false;
+    fallingFree_ = false;
     tmrMovement.Enabled = false;
     lblStart.Visible = true;
     putShapesToResetPlaces();

@@ -5,6 +5,7 @@
 #include "game/form_host.h"
 #include "game/key_codes.h"
 #include "game/random_source.h"
+#include "game/sound_cue.h"
 #include "game/speed.h"
 
 #include <memory>
@@ -71,13 +72,27 @@ protected:
     // opens the "Game Over" box. The reset waits until the box is dismissed.
     void CheckGameOver();
 
+    // Marks a cue to be played once the tick is over: however many platforms the ball met,
+    // each kind of cue sounds once a tick.
+    void cueAtTickEnd(SoundCue cue) { cuesDue_ |= cueBit(cue); }
+
 private:
+    static constexpr unsigned cueBit(SoundCue cue) { return 1u << static_cast<unsigned>(cue); }
+    // Warns once as the ball starts falling with no platform left under it, however it got
+    // there: by falling past the last one, or by leaping where none is below.
+    void watchTheFall();
+    // Whether some platform still lies under the ball's bottom edge, so the ball may land.
+    bool platformUnderBall() const;
+    void playDueCues();
+
     FormHost& host_;
     std::unique_ptr<RandomSource> random_;
     WindowFrame frame_;
     std::vector<Control> controls_;
     PlayConstants constants_;
     bool gameOverBoxOpen_ = false;
+    unsigned cuesDue_ = 0;
+    bool fallingFree_ = false; // falling with nothing under the ball, already warned
 };
 
 } // namespace zorvik

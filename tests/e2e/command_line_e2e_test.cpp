@@ -103,9 +103,12 @@ TEST(CommandLine, EachWayOfStartingEndsAsItShould)
         int status;
         std::string printed; // expected in stdout when the status is 0, else in the one stderr line
         bool runsOn = false; // until SIGTERM
+        std::string said = {}; // said once on stderr by a program that runs on
     };
     const Row rows[] = {
         { "", "--help", 0, "Left, Right" },
+        { "", "--help", 0, "--no-sound" },
+        { "", "--sound --no-sound", 2, "contradict" },
         { "", "-h", 0, "QT_QPA_PLATFORM" },
         { "", "--version", 0, "zorvik 1.0" },
         { "", "-v", 0, "zorvik 1.0" },
@@ -119,6 +122,8 @@ TEST(CommandLine, EachWayOfStartingEndsAsItShould)
         { "", "-platform=offscreen", 0, "", true },
         { "", "-display " + x.display(), 0, "", true },
         { "", "-display " + silent.display(), 0, "", true },
+        { "PULSE_SERVER=unix:/nonexistent", "--sound -platform offscreen", 0, "", true,
+            "zorvik: no sound: " },
     };
     for (const Row& row : rows) {
         SCOPED_TRACE(row.environment + " zorvik " + row.arguments);
@@ -126,6 +131,11 @@ TEST(CommandLine, EachWayOfStartingEndsAsItShould)
         EXPECT_EQ(outcome.status, row.status) << outcome.err;
         if (row.status == 0) {
             EXPECT_NE(outcome.out.find(row.printed), std::string::npos) << outcome.out;
+            if (!row.said.empty()) {
+                const auto at = outcome.err.find(row.said);
+                EXPECT_NE(at, std::string::npos) << outcome.err;
+                EXPECT_EQ(outcome.err.find("zorvik:", at + 1), std::string::npos) << outcome.err;
+            }
             continue;
         }
         EXPECT_EQ(outcome.out, "");

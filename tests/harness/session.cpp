@@ -93,6 +93,7 @@ Session::Session(SessionOptions options)
     }
     if (options_.accessibility != Accessibility::None)
         startBuses();
+    startSoundServer();
 }
 
 Session::~Session()
@@ -270,9 +271,28 @@ void Session::startBuses()
             environment(), options_.accessibility == Accessibility::ScreenReader);
 }
 
+void Session::startSoundServer()
+{
+    const std::string socket = runtimeDir_.path + "/pulse/native";
+    environment_.push_back("PULSE_SERVER=unix:" + socket);
+    if (!options_.soundServer)
+        return; // nothing listens there
+    // Its state and socket in the session's own directory; no login session, no D-Bus.
+    environment_.push_back("PULSE_RUNTIME_PATH=" + runtimeDir_.path + "/pulse");
+    environment_.push_back("PULSE_STATE_PATH=" + runtimeDir_.path + "/pulse");
+    soundServer_ = ChildProcess(launch({ "pulseaudio", "--daemonize=no", "--exit-idle-time=-1",
+        "-n", "--use-pid-file=no", "--disable-shm=yes",
+        std::string("--load=module-null-sink rate=48000 sink_name=") + soundSink,
+        "--load=module-native-protocol-unix auth-anonymous=1 socket=" + socket }));
+    if (!waitUntil([&] { return runTool({ "pactl", "info" }) == 0; }, 10s, 50ms))
+        throw std::runtime_error("the sound server did not start");
+}
+
 Session::Started Session::startGame(const std::string& program)
 {
-    Launch game = launch({ program });
+    std::vector<std::string> args { program };
+    args.insert(args.end(), options_.gameArguments.begin(), options_.gameArguments.end());
+    Launch game = launch(args);
     game.quiet = false; // the game's own output stays visible
     game.environment.insert(
         game.environment.end(), options_.gameEnvironment.begin(), options_.gameEnvironment.end());

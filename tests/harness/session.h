@@ -53,6 +53,12 @@ struct SessionOptions {
     // An X server whose screen can change size while the game runs (RandR, as when a monitor
     // is unplugged): Xephyr nested in the Xvfb, which has one size only.
     bool screenCanChange = false;
+    // The game's arguments after its name, e.g. --sound.
+    std::vector<std::string> gameArguments;
+    // A sound server of the session's own, PulseAudio playing into a null sink whose monitor
+    // a SoundRecorder hears. Without one the game finds no sound server at all, whatever the
+    // machine runs.
+    bool soundServer = false;
 };
 
 // Path of the game binary under test.
@@ -72,6 +78,9 @@ public:
     // What a program started in the session finds in its environment: "NAME=value" to set,
     // a bare "NAME" to remove.
     std::vector<std::string> environment() const { return launch({}).environment; }
+
+    // Where the session's sound server plays: its null sink's name.
+    static constexpr const char* soundSink = "zorvik";
 
     // Starts the game, or another program with the same two windows, and waits until both
     // windows are on screen and painted; with the reader, until their tree is read too. When
@@ -120,6 +129,7 @@ private:
     void startMutterWayland();
     void startNestedServer(int width, int height);
     void startBuses();
+    void startSoundServer();
     void parkPointer() const;
     int input(std::vector<std::string> args) const;
 
@@ -143,6 +153,7 @@ private:
     ChildProcess desktopProcess_;
     ChildProcess sessionBus_;
     ChildProcess accessibilityBus_;
+    ChildProcess soundServer_;
     std::unique_ptr<AccessibilityReader> reader_;
     std::unique_ptr<SpokenReader> spokenReader_;
     ChildProcess game_;

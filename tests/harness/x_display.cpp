@@ -288,7 +288,7 @@ unsigned long XDisplay::serverTime() const
     return event.xproperty.time;
 }
 
-void XDisplay::sendKey(Window window, const std::string& key) const
+void XDisplay::sendKey(Window window, const std::string& key, KeyStroke stroke) const
 {
     XEvent event {};
     event.xkey.display = connection_;
@@ -299,6 +299,9 @@ void XDisplay::sendKey(Window window, const std::string& key) const
     event.xkey.keycode = XKeysymToKeycode(connection_, XStringToKeysym(key.c_str()));
     for (const auto& [type, mask] :
         { std::pair { KeyPress, KeyPressMask }, std::pair { KeyRelease, KeyReleaseMask } }) {
+        if ((type == KeyPress && stroke == KeyStroke::Release)
+            || (type == KeyRelease && stroke == KeyStroke::Press))
+            continue;
         event.type = type;
         XSendEvent(connection_, window, True, mask, &event);
     }

@@ -64,7 +64,10 @@ public:
 
     // A key pressed and released straight into the window (XSendEvent), as
     // `xdotool key --window` does: the keyboard focus stays where it is. An X keysym name.
-    void sendKey(Window window, const std::string& key) const;
+    // Pressed only, or released only, for a key held down between the two.
+    enum class KeyStroke { PressAndRelease, Press, Release };
+    void sendKey(
+        Window window, const std::string& key, KeyStroke stroke = KeyStroke::PressAndRelease) const;
     // What the window's close button does: a WM_DELETE_WINDOW message.
     void requestClose(Window window) const;
     // Another X client destroys the window behind the game's back (`xdotool windowclose`).

@@ -6,6 +6,7 @@
 #include "game/form_host.h"
 #include "game/random_source.h"
 
+#include <array>
 #include <cstddef>
 #include <memory>
 #include <utility>
@@ -61,11 +62,15 @@ public:
             hopperHost_ = std::make_unique<FakeHost>(6585);
         return *hopperHost_;
     }
+    // Counted, not listed: the allocation benchmarks tick the forms through this host.
+    void playCue(SoundCue cue) override { ++cuesPlayed[static_cast<std::size_t>(cue)]; }
+    int played(SoundCue cue) const { return cuesPlayed[static_cast<std::size_t>(cue)]; }
     void setClientHeight(float height) { height_ = height; }
 
     mutable int heightReads = 0;
     int boxesShown = 0;
     int hopperOpens = 0;
+    std::array<int, soundCueCount> cuesPlayed {};
     std::unique_ptr<Form2> hopper;
 
 private:

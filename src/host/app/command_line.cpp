@@ -53,6 +53,11 @@ Keys, in either window (each plays on its own and keeps its own high score):
   Up                     leap, also in mid-air
   Return, Space, Escape  dismiss the "Game Over" box
 
+Sound: while a screen reader runs, the game plays by ear: the ball is heard
+where it is (left to right, and higher as it climbs), the hopper's platform
+hums where it is, and short cues tell of a landing, a head bump, a leap and a
+ball falling with no platform left under it. See --sound and --no-sound.
+
 Closing a window ends its game and leaves the other one playing. The program
 ends when both windows are closed, or with Ctrl+C in its terminal.
 
@@ -76,6 +81,9 @@ Environment:
                          Wayland compositor for the wayland platform
   QT_SCALE_FACTOR        scales the windows, e.g. 2 on a dense screen
   QT_PLUGIN_PATH         further folders to look for Qt plugins in
+  PULSE_SERVER           sound server for the sound cues (PulseAudio, or
+                         PipeWire's PulseAudio service); the desktop's own
+                         by default
 
 Exit status:
   0  both windows were closed, the program was ended by SIGINT or SIGTERM,
@@ -118,6 +126,12 @@ void CommandLine::read(int argc, char* argv[], std::string program)
     parser.setApplicationDescription(QString::fromUtf8(description));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
+    const QCommandLineOption sound(QStringLiteral("sound"),
+        QStringLiteral("Play the sound cues even without a screen reader."));
+    const QCommandLineOption noSound(
+        QStringLiteral("no-sound"), QStringLiteral("No sound, even with a screen reader."));
+    parser.addOption(sound);
+    parser.addOption(noSound);
     std::vector<QCommandLineOption> qt;
     for (const QtOption& option : qtOptions) {
         qt.emplace_back(QString::fromLatin1(option.name));
@@ -164,6 +178,14 @@ void CommandLine::read(int argc, char* argv[], std::string program)
             return std::nullopt;
         return local8Bit(values.constLast());
     };
+    if (parser.isSet(sound) && parser.isSet(noSound)) {
+        fail(QStringLiteral("--sound and --no-sound contradict each other."));
+        return;
+    }
+    if (parser.isSet(sound))
+        sound_ = SoundChoice::Always;
+    else if (parser.isSet(noSound))
+        sound_ = SoundChoice::Never;
     platform_ = last("platform");
     display_ = last("display");
     platformPluginPath_ = last("platformpluginpath");

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "host/sound/game_sound.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -20,6 +22,8 @@ public:
     std::optional<std::string> platform() const { return platform_; }
     std::optional<std::string> display() const { return display_; }
     std::optional<std::string> platformPluginPath() const { return platformPluginPath_; }
+    // --sound, --no-sound, or neither: sound with a screen reader.
+    SoundChoice sound() const { return sound_; }
 
     // Arguments for the application object: the program name and Qt's options but -platform,
     // which reaches Qt through QT_QPA_PLATFORM once the platform has been checked. The array
@@ -36,6 +40,7 @@ private:
     std::optional<std::string> platform_;
     std::optional<std::string> display_;
     std::optional<std::string> platformPluginPath_;
+    SoundChoice sound_ = SoundChoice::WithScreenReader;
     std::vector<std::string> qtArguments_;
     std::vector<char*> qtArgv_;
     int qtArgc_ = 0;

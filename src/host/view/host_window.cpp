@@ -6,6 +6,7 @@
 #include "host/input/key_map.h"
 #include "host/platform/tick_timer.h"
 #include "host/platform/window_class.h"
+#include "host/sound/game_sound.h"
 #include "host/view/game_over_box.h"
 #include "host/view/label_layout.h"
 #include "host/view/screen_fit.h"
@@ -86,6 +87,8 @@ HostWindow::~HostWindow()
 {
     WindowArrangement::instance().remove(*this);
     timer_->stop();
+    if (GameSound* sound = GameSound::current())
+        sound->silence(timbre_);
     // The box is a child; it must not report back to a form that is already gone.
     if (box_) {
         box_->disconnect(this);
@@ -191,10 +194,17 @@ void HostWindow::openHopper()
     if (hopper_ || !makeHopper_)
         return;
     hopper_ = new HostWindow(makeHopper_);
+    hopper_->timbre_ = Timbre::Reedy;
     hopper_->setWindowIcon(windowIcon());
     hopper_->load();
     if (shapes_) // opened once this window was already filled
         hopper_->fill();
+}
+
+void HostWindow::playCue(SoundCue cue)
+{
+    if (GameSound* sound = GameSound::current())
+        sound->cue(timbre_, cue);
 }
 
 void HostWindow::keyPressEvent(QKeyEvent* event)
@@ -358,6 +368,8 @@ void HostWindow::syncFromForm()
             if (view.news)
                 view.news->flush();
     }
+    if (GameSound* sound = GameSound::current())
+        sound->listen(timbre_, *form_);
 }
 
 } // namespace zorvik

@@ -6,6 +6,7 @@
 #include "host/input/key_gate.h"
 #include "host/view/game_over_box.h"
 #include "host/view/window_arrangement.h"
+#include "sound/synthesizer.h"
 
 #include <QPointer>
 #include <QWidget>
@@ -49,6 +50,7 @@ public:
     float clientHeight() const override;
     void showGameOverBox() override;
     void openHopper() override;
+    void playCue(SoundCue cue) override;
 
     // ArrangedWindow
     WindowOnScreen onScreen() const override;
@@ -105,6 +107,8 @@ private:
     std::optional<QPoint> placed_; // where the arrangement last put it
     QMargins frameSeen_; // the desktop's frame when the window was last arranged
     bool labelsFitted_ = false;
+    // How the window sounds: the start-up window's voices are round, its hopper's reedy.
+    Timbre timbre_ = Timbre::Round;
 };
 
 } // namespace zorvik
