@@ -4,6 +4,7 @@
 #include "host/accessibility/screen_reader_status.h"
 
 #include <QAccessible>
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -121,13 +122,21 @@ void followLateReaders()
     static QPointer<QObject> watch = makeBridgeAndFindItsWatch();
     if (!watch)
         return; // a platform without the bridge, or a Qt that follows the bus itself
-    // Only to turn the bridge on: a reader that leaves leaves the game readable, as one that
-    // ran when the game started does.
-    const ScreenReaderStatus& status = ScreenReaderStatus::instance();
-    QObject::connect(&status, &ScreenReaderStatus::changed, watch, [&status] {
-        if ((status.isEnabled() || status.screenReaderEnabled()) && !QAccessible::isActive())
-            turnBridgeOn(watch);
-    });
+    // The bridge had to be made now, before the windows; the bus is followed once they are up,
+    // as the sound follows it, so that nothing is asked of it on the way to the screen. Only to
+    // turn the bridge on: a reader that leaves leaves the game readable, as one that ran when
+    // the game started does.
+    QMetaObject::invokeMethod(
+        qApp,
+        [] {
+            const ScreenReaderStatus& status = ScreenReaderStatus::instance();
+            QObject::connect(&status, &ScreenReaderStatus::changed, watch, [&status] {
+                if ((status.isEnabled() || status.screenReaderEnabled())
+                    && !QAccessible::isActive())
+                    turnBridgeOn(watch);
+            });
+        },
+        Qt::QueuedConnection);
 }
 
 } // namespace zorvik
