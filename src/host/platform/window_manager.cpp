@@ -3,6 +3,7 @@
 
 #include "host/platform/x11_connection.h"
 
+#include <QGuiApplication>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -67,6 +68,14 @@ std::string windowManagerName()
     // the game runs, since weston's manager runs only on the X server weston starts.
     static const std::string name = askWindowManagerName(connection);
     return name;
+}
+
+bool desktopFocusesEveryNewWindow()
+{
+    // weston's manager hands new dialogs the keyboard too, but leaves a utility window alone:
+    // the box stays a window there (see GameOverBox).
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"))
+        || windowManagerName() == "wlroots wm";
 }
 
 } // namespace zorvik

@@ -10,4 +10,9 @@ namespace zorvik {
 // empty where there is none, or no X11. Asked of the X server the first time only.
 std::string windowManagerName();
 
+// Whether the desktop gives every new window the keyboard, whatever the window asks: native
+// Wayland compositors, and sway's window manager for X11 programs ("wlroots wm"). A box of
+// the game's own there is shown inside its window rather than as a window of its own.
+bool desktopFocusesEveryNewWindow();
+
 } // namespace zorvik

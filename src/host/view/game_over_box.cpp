@@ -14,6 +14,8 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QPainter>
+#include <QPushButton>
 #include <QScreen>
 #include <QTimer>
 #include <memory>
@@ -44,6 +46,12 @@ GameOverBox::GameOverBox(QWidget& window, KeyGate& keys)
     // kwin hides the utility windows of a window that is not active.
     if (windowManagerName() == "Weston WM")
         setWindowFlag(Qt::Tool, true);
+    // Where every new window takes the keyboard, a box of its own would take it from the
+    // window being played: the box is drawn inside its window instead, over the play area.
+    if (desktopFocusesEveryNewWindow()) {
+        setWindowFlags(Qt::Widget);
+        setAutoFillBackground(true);
+    }
     installEventFilter(this);
     for (QAbstractButton* button : buttons())
         button->installEventFilter(this);
@@ -62,8 +70,15 @@ GameOverBox* GameOverBox::open(
     const bool takeKeyboard = window.isActiveWindow();
     if (!takeKeyboard)
         addGameOverNews(*box, box->accessibleName(), finalScore);
-    box->setAttribute(Qt::WA_ShowWithoutActivating, !takeKeyboard);
     box->placeOver(playArea);
+    if (!box->isWindow()) {
+        box->show();
+        box->raise();
+        // In an inactive window, Qt keeps the focus for when the player comes back.
+        box->takeFocus();
+        return box;
+    }
+    box->setAttribute(Qt::WA_ShowWithoutActivating, !takeKeyboard);
     nameWindowClass(*box);
     box->show();
     if (takeKeyboard)
@@ -97,6 +112,12 @@ void GameOverBox::placeOver(const QWidget& playArea)
     // its place to them far from its window.
     adjustSize();
     QRect place(QPoint(0, 0), size());
+    if (!isWindow()) {
+        const QWidget* window = parentWidget();
+        place.moveCenter(playArea.mapTo(window, playArea.rect().center()));
+        move(fitInside(place, window->rect()).topLeft());
+        return;
+    }
     place.moveCenter(playArea.mapToGlobal(playArea.rect().center()));
     if (const QScreen* screen = playArea.screen())
         place = fitInside(place, screen->availableGeometry());
@@ -117,7 +138,16 @@ void GameOverBox::windowActivated()
     if (!isVisible() || closing_)
         return;
     raise();
-    activateWindow();
+    if (isWindow())
+        activateWindow();
+    else
+        takeFocus();
+}
+
+void GameOverBox::takeFocus()
+{
+    if (QPushButton* ok = defaultButton())
+        ok->setFocus(Qt::OtherFocusReason);
 }
 
 bool GameOverBox::eventFilter(QObject* watched, QEvent* event)
@@ -142,10 +172,38 @@ void GameOverBox::setVisible(bool visible)
     if (!visible && isVisible() && !closing_) {
         closing_ = true;
         QWidget* window = parentWidget();
-        if (window && isActiveWindow())
+        if (window && !isWindow() && isAncestorOf(window->focusWidget()))
+            window->setFocus(Qt::OtherFocusReason);
+        else if (window && isActiveWindow())
             window->activateWindow();
     }
     QMessageBox::setVisible(visible);
+}
+
+void GameOverBox::keyPressEvent(QKeyEvent* event)
+{
+    QMessageBox::keyPressEvent(event);
+    // The box is modal to its window: a key it has no use for must not go on to the window,
+    // which is where a key goes that a box inside the window leaves.
+    event->accept();
+}
+
+void GameOverBox::keyReleaseEvent(QKeyEvent* event)
+{
+    QMessageBox::keyReleaseEvent(event);
+    event->accept();
+}
+
+void GameOverBox::paintEvent(QPaintEvent* event)
+{
+    QMessageBox::paintEvent(event);
+    if (isWindow())
+        return;
+    // Inside its window the box has no frame of the desktop's: a line of its own sets it off
+    // from the play area.
+    QPainter painter(this);
+    painter.setPen(palette().color(QPalette::WindowText));
+    painter.drawRect(rect().adjusted(0, 0, -1, -1));
 }
 
 void GameOverBox::onFinished()

@@ -17,7 +17,9 @@ class KeyGate;
 // its window if the box had it. The Return that dismisses it is told to the window's key gate,
 // so that, held, it starts no game. To a screen reader it is an alert named for its window
 // ("Zorvik Again!: Game Over", its caption stays the game's) that shows the final score; one
-// that opens away from the keyboard is announced as it opens.
+// that opens away from the keyboard is announced as it opens. Where the desktop gives every new
+// window the keyboard, the box is drawn inside its window, over the play area, with the same
+// rules.
 class GameOverBox final : public QMessageBox {
     Q_OBJECT
 public:
@@ -42,10 +44,16 @@ signals:
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void keyReleaseEvent(QKeyEvent* event) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     GameOverBox(QWidget& window, KeyGate& keys);
     void onFinished();
+    // The OK button takes the keyboard's focus within the window, at once if the window is
+    // active, else when it next is.
+    void takeFocus();
     void describe(const QString& name, const QString& finalScore);
 
     KeyGate& keys_;
