@@ -289,6 +289,7 @@ void HostWindow::placeAt(QPoint clientTopLeft)
     if (placed_ != clientTopLeft) {
         placed_ = clientTopLeft;
         setGeometry(QRect(clientTopLeft, size()));
+        sway_.place(*this, clientTopLeft);
     }
     if (box_)
         box_->placeOver(*playArea_);
@@ -296,6 +297,7 @@ void HostWindow::placeAt(QPoint clientTopLeft)
 
 void HostWindow::moveEvent(QMoveEvent* event)
 {
+    sway_.seen(*this, geometry().topLeft());
     if (box_)
         box_->placeOver(*playArea_);
     if (onScreen().frame != frameSeen_)
@@ -303,13 +305,35 @@ void HostWindow::moveEvent(QMoveEvent* event)
     QWidget::moveEvent(event);
 }
 
+void HostWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    // A desktop may squeeze even a fixed-size window (sway does, asked to), which would cut
+    // the play area: the window asks for its size back. A few times at most in a row, so that
+    // a desktop that insists is not fought forever.
+    const QSize full = home_.size();
+    if (width() >= full.width() && height() >= full.height()) {
+        // sway puts a window that asked for a size back in the middle of the screen.
+        if (sizeAsks_ > 0 && placed_)
+            sway_.place(*this, *placed_);
+        sizeAsks_ = 0;
+    } else if (isVisible() && sizeAsks_ < 3) {
+        ++sizeAsks_;
+        QTimer::singleShot(0, this, [this] { resize(home_.size()); });
+    }
+}
+
 bool HostWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (event->type() == QEvent::Expose && watched == windowHandle()) {
         // Fitted as the window is first exposed, just before its first paint: the fonts load
         // then, as they would for the first paint anyway, not while the window waits to appear.
-        if (!labelsFitted_)
+        if (!labelsFitted_) {
             fitLabels();
+            // sway hears of a window only once it is mapped.
+            if (placed_)
+                sway_.place(*this, *placed_);
+        }
         if (onScreen().frame != frameSeen_)
             WindowArrangement::instance().arrangeSoon();
     }

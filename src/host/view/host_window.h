@@ -4,6 +4,7 @@
 #include "game/form_host.h"
 #include "game/play_window.h"
 #include "host/input/key_gate.h"
+#include "host/platform/sway_placement.h"
 #include "host/view/game_over_box.h"
 #include "host/view/window_arrangement.h"
 #include "sound/synthesizer.h"
@@ -64,6 +65,7 @@ protected:
     void changeEvent(QEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
     void moveEvent(QMoveEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
     // Sees the window first exposed, by then framed by the desktop, its fonts about to load.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -106,6 +108,8 @@ private:
     QRect home_; // where the window would be: its layout's place
     std::optional<QPoint> placed_; // where the arrangement last put it
     QMargins frameSeen_; // the desktop's frame when the window was last arranged
+    SwayPlacement sway_;
+    int sizeAsks_ = 0; // times in a row the window asked for its size back
     bool labelsFitted_ = false;
     // How the window sounds: the start-up window's voices are round, its hopper's reedy.
     Timbre timbre_ = Timbre::Round;
