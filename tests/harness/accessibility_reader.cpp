@@ -141,6 +141,14 @@ std::optional<AccessibleWindow> AccessibilityReader::shapes(const std::string& n
     return onlyWindowIn(ask("shapes\t" + name));
 }
 
+std::optional<Rect> AccessibilityReader::boxInside(const std::string& window)
+{
+    for (const auto& f : ask("box\t" + window))
+        if (f.size() == 2 && f[0] == "box")
+            return rect(f[1]);
+    return std::nullopt;
+}
+
 std::string AccessibilityReader::text(const std::string& window, const std::string& label)
 {
     for (const auto& f : ask("text\t" + window + "\t" + label))

@@ -29,6 +29,8 @@ public:
     std::optional<AccessibleWindow> window(const std::string& name);
     // Quicker: one window and its shapes, without its labels.
     std::optional<AccessibleWindow> shapes(const std::string& name);
+    // Where the window's "Game Over" box is, if it shows one inside itself.
+    std::optional<Rect> boxInside(const std::string& window);
     // Quicker: the text of one label; empty if it was not read.
     std::string text(const std::string& window, const std::string& label);
     // Listens from now on to what a screen reader listens to, as a screen reader does from

@@ -131,6 +131,20 @@ def remembered(name):
     return found.get(name)
 
 
+def alert_in(node):
+    """The "Game Over" box a window shows inside itself, where a desktop gives every new
+    window the keyboard."""
+    for child in node:
+        if child is None or child.getRole() in (pyatspi.ROLE_LABEL, pyatspi.ROLE_IMAGE):
+            continue
+        if child.getRole() == pyatspi.ROLE_ALERT:
+            if child.getState().contains(pyatspi.STATE_SHOWING):
+                return child
+        elif (found := alert_in(child)) is not None:
+            return found
+    return None
+
+
 def answer(request):
     words = request.split("\t")
     if words[0] == "follow":
@@ -147,6 +161,10 @@ def answer(request):
         window, _, shapes = remembered(words[1]) or (None, None, [])
         return [window_line(window)] + ["\t".join(["shape", clean(shape.name), extents(shape)])
                                         for shape in shapes] if window else []
+    if words[0] == "box":
+        window = window_named(words[1])
+        alert = alert_in(window) if window is not None else None
+        return ["box\t" + extents(alert)] if alert is not None else []
     if words[0] == "text":
         _, labels, _ = remembered(words[1]) or (None, {}, None)
         return ["\t".join(["label", words[2], clean(text_of(labels[words[2]])), "-", "-"])] \

@@ -8,9 +8,9 @@
 namespace zorvik::harness {
 
 // Where the game runs: a bare X server, a window manager on it, or XWayland under a Wayland
-// compositor (weston, or mutter as GNOME's Wayland session runs it). Each starts on an X
-// server of its own.
-enum class Desktop { Bare, Openbox, Mutter, Weston, MutterWayland, Kwin, Xfwm4 };
+// compositor (weston, mutter as GNOME's Wayland session runs it, or sway, which tiles). Each
+// starts on an X server of its own.
+enum class Desktop { Bare, Openbox, Mutter, Weston, MutterWayland, Kwin, Xfwm4, Sway };
 
 std::string desktopName(Desktop desktop);
 // How GoogleTest names a desktop in its output.
@@ -27,7 +27,8 @@ std::vector<std::string> windowManagerCommand(Desktop desktop);
 // clicks reach the game through the compositor's seat, and the game runs on its XWayland.
 inline bool nestedCompositor(Desktop desktop)
 {
-    return desktop == Desktop::Weston || desktop == Desktop::MutterWayland;
+    return desktop == Desktop::Weston || desktop == Desktop::MutterWayland
+        || desktop == Desktop::Sway;
 }
 
 } // namespace zorvik::harness

@@ -9,6 +9,7 @@
 #include <fstream>
 #include <poll.h>
 #include <stdexcept>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace zorvik::harness {
@@ -83,6 +84,8 @@ Session::Session(SessionOptions options)
         startWeston();
     else if (desktop == Desktop::MutterWayland)
         startMutterWayland();
+    else if (desktop == Desktop::Sway)
+        startSway();
     else if (desktop != Desktop::Bare)
         startWindowManager();
     connect(display_);
@@ -187,6 +190,44 @@ void Session::startMutterWayland()
     // It has only a UTF-8 name, which xdotool does not search.
     if (!focusOnlyWindow(inputDisplay_, 20s))
         throw std::runtime_error("mutter showed no window");
+}
+
+void Session::startSway()
+{
+    // sway runs as no root: as the first ordinary user, in a runtime directory of its own,
+    // nested in the Xvfb as weston is. Its XWayland lets the session's root programs in.
+    const std::string home = runtimeDir_.path + "/sway";
+    std::filesystem::create_directory(home);
+    std::filesystem::permissions(
+        runtimeDir_.path, std::filesystem::perms::others_exec, std::filesystem::perm_options::add);
+    if (chown(home.c_str(), swayUser, swayUser) != 0)
+        throw std::runtime_error("cannot hand " + home + " to sway's user");
+    const std::string xwaylandFile = home + "/xwayland";
+    std::ofstream(home + "/config")
+        << "xwayland enable\n"
+        << "output * resolution 1280x1024 position 0,0\n"
+        << "exec sh -c 'xhost +si:localuser:root && echo $DISPLAY > " << xwaylandFile << "'\n";
+    const std::string socket = home + "/sway.sock";
+    parkPointer();
+    desktopProcess_ = ChildProcess(launch({ "setpriv", "--reuid=" + std::to_string(swayUser),
+        "--regid=" + std::to_string(swayUser), "--clear-groups", "env", "-i", "PATH=/usr/bin:/bin",
+        "HOME=" + home, "XDG_RUNTIME_DIR=" + home, "DISPLAY=" + display_, "SWAYSOCK=" + socket,
+        "WLR_BACKENDS=x11", "WLR_RENDERER=pixman", "WLR_LIBINPUT_NO_DEVICES=1", "sway", "-c",
+        home + "/config" }));
+    std::string xwayland;
+    waitUntil(
+        [&] {
+            std::ifstream in(xwaylandFile);
+            return std::getline(in, xwayland) && !xwayland.empty();
+        },
+        20s, 50ms);
+    if (xwayland.empty())
+        throw std::runtime_error("sway started no XWayland");
+    display_ = xwayland;
+    // What sway gives the programs it starts: where its socket is.
+    environment_.push_back("SWAYSOCK=" + socket);
+    if (!focusOnlyWindow(inputDisplay_, 20s))
+        throw std::runtime_error("sway showed no window");
 }
 
 void Session::startNestedServer(int width, int height)
@@ -371,6 +412,36 @@ int Session::runTool(const std::vector<std::string>& args) const
 std::string Session::captureTool(const std::vector<std::string>& args) const
 {
     return capture(launch(args));
+}
+
+void Session::requestSize(Window window, int width, int height) const
+{
+    if (options_.desktop == Desktop::Sway)
+        runTool({ "swaymsg",
+            "[id=" + std::to_string(window) + "] resize set " + std::to_string(width) + " "
+                + std::to_string(height) });
+    else
+        runTool({ "xdotool", "windowsize", std::to_string(window), std::to_string(width),
+            std::to_string(height) });
+}
+
+std::optional<Window> Session::boxOf(Window owner) const
+{
+    if (const auto box = XDisplay::boxOf(owner))
+        return box;
+    if (boxInside(owner))
+        return owner;
+    return std::nullopt;
+}
+
+std::optional<Rect> Session::boxInside(Window owner) const
+{
+    if (!reader_ || options_.desktop != Desktop::Sway)
+        return std::nullopt;
+    for (const auto& [window, name] : mappedWindows())
+        if (window == owner)
+            return reader_->boxInside(name);
+    return std::nullopt;
 }
 
 int Session::input(std::vector<std::string> args) const

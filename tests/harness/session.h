@@ -101,6 +101,12 @@ public:
     void startOrca();
     const SpokenReader& spokenReader() const;
 
+    // The "Game Over" box of this play window, if one is open: a window of its own, or, where
+    // the desktop gives every new window the keyboard, the play window itself, which shows
+    // the box inside (boxInside tells where).
+    std::optional<Window> boxOf(Window owner) const;
+    std::optional<Rect> boxInside(Window owner) const;
+
     // A player's hands, on the display the keyboard and mouse are on (the outer X server
     // under weston). Gives the window the keyboard focus and checks it arrived; under a
     // desktop the player's way, a click on a blank spot of the window.
@@ -113,6 +119,9 @@ public:
     void keyDown(Window window, const std::string& key) const;
     void keyUp(Window window, const std::string& key) const;
 
+    // Resizes the window as the desktop's own resizing does: sway's resize command, or
+    // elsewhere another client's request, which a window manager holds to the window's hints.
+    void requestSize(Window window, int width, int height) const;
     // Changes the screen's size through RandR (screenCanChange only) and waits until it has.
     void resizeScreen(int width, int height) const;
     // What the desktop puts around the window's client area (_NET_FRAME_EXTENTS).
@@ -127,6 +136,7 @@ private:
     void startWindowManager();
     void startWeston();
     void startMutterWayland();
+    void startSway();
     void startNestedServer(int width, int height);
     void startBuses();
     void startSoundServer();
@@ -141,6 +151,7 @@ private:
     };
 
     static constexpr int parkingStrip = 16;
+    static constexpr uid_t swayUser = 1000;
     SessionOptions options_;
     RuntimeDirectory runtimeDir_;
     std::string display_; // where the game's windows are
