@@ -25,6 +25,7 @@ const std::vector<DesktopCommand>& desktopCommands()
         { Desktop::Kwin, "kwin", { "env", "KWIN_COMPOSE=N", "kwin_x11", "--replace" } },
         { Desktop::Xfwm4, "xfwm4", { "xfwm4", "--compositor=off" } },
         { Desktop::Sway, "sway", {} },
+        { Desktop::SwayNative, "sway_native", {} },
     };
     return commands;
 }

@@ -8,9 +8,9 @@
 namespace zorvik::harness {
 
 // Where the game runs: a bare X server, a window manager on it, or XWayland under a Wayland
-// compositor (weston, mutter as GNOME's Wayland session runs it, or sway, which tiles). Each
-// starts on an X server of its own.
-enum class Desktop { Bare, Openbox, Mutter, Weston, MutterWayland, Kwin, Xfwm4, Sway };
+// compositor (weston, mutter as GNOME's Wayland session runs it, or sway, which tiles); or sway
+// with the game as a native Wayland program. Each starts on an X server of its own.
+enum class Desktop { Bare, Openbox, Mutter, Weston, MutterWayland, Kwin, Xfwm4, Sway, SwayNative };
 
 std::string desktopName(Desktop desktop);
 // How GoogleTest names a desktop in its output.
@@ -23,12 +23,22 @@ std::vector<Desktop> desktopsNamed(const std::string& list);
 // The command that starts the desktop's window manager on an X server, under its own D-Bus
 // session; empty for a bare server and for weston, which the session starts its own way.
 std::vector<std::string> windowManagerCommand(Desktop desktop);
+// The game runs as a Wayland program, not on XWayland: no X server holds its windows.
+inline bool nativeWayland(Desktop desktop)
+{
+    return desktop == Desktop::SwayNative;
+}
 // A Wayland compositor nested in the X server as a window of its own: the player's keys and
 // clicks reach the game through the compositor's seat, and the game runs on its XWayland.
 inline bool nestedCompositor(Desktop desktop)
 {
     return desktop == Desktop::Weston || desktop == Desktop::MutterWayland
-        || desktop == Desktop::Sway;
+        || desktop == Desktop::Sway || nativeWayland(desktop);
+}
+// Where every new window takes the keyboard, the game draws its box inside its window.
+inline bool boxesInsideWindows(Desktop desktop)
+{
+    return desktop == Desktop::Sway || nativeWayland(desktop);
 }
 
 } // namespace zorvik::harness

@@ -84,7 +84,7 @@ Session::Session(SessionOptions options)
         startWeston();
     else if (desktop == Desktop::MutterWayland)
         startMutterWayland();
-    else if (desktop == Desktop::Sway)
+    else if (desktop == Desktop::Sway || desktop == Desktop::SwayNative)
         startSway();
     else if (desktop != Desktop::Bare)
         startWindowManager();
@@ -206,7 +206,8 @@ void Session::startSway()
     std::ofstream(home + "/config")
         << "xwayland enable\n"
         << "output * resolution 1280x1024 position 0,0\n"
-        << "exec sh -c 'xhost +si:localuser:root && echo $DISPLAY > " << xwaylandFile << "'\n";
+        << "exec sh -c 'xhost +si:localuser:root && echo $DISPLAY $WAYLAND_DISPLAY > "
+        << xwaylandFile << "'\n";
     const std::string socket = home + "/sway.sock";
     parkPointer();
     desktopProcess_ = ChildProcess(launch({ "setpriv", "--reuid=" + std::to_string(swayUser),
@@ -214,16 +215,17 @@ void Session::startSway()
         "HOME=" + home, "XDG_RUNTIME_DIR=" + home, "DISPLAY=" + display_, "SWAYSOCK=" + socket,
         "WLR_BACKENDS=x11", "WLR_RENDERER=pixman", "WLR_LIBINPUT_NO_DEVICES=1", "sway", "-c",
         home + "/config" }));
-    std::string xwayland;
+    std::string xwayland, wayland;
     waitUntil(
         [&] {
             std::ifstream in(xwaylandFile);
-            return std::getline(in, xwayland) && !xwayland.empty();
+            return static_cast<bool>(in >> xwayland >> wayland);
         },
         20s, 50ms);
-    if (xwayland.empty())
+    if (wayland.empty())
         throw std::runtime_error("sway started no XWayland");
     display_ = xwayland;
+    swayWayland_ = home + "/" + wayland;
     // What sway gives the programs it starts: where its socket is.
     environment_.push_back("SWAYSOCK=" + socket);
     if (!focusOnlyWindow(inputDisplay_, 20s))
@@ -339,9 +341,13 @@ Session::Started Session::startGame(const std::string& program)
         game.environment.end(), options_.gameEnvironment.begin(), options_.gameEnvironment.end());
     if (options_.accessibility == Accessibility::Read)
         game.environment.push_back("QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1");
+    if (nativeWayland(options_.desktop))
+        game.environment.insert(game.environment.end(),
+            { "QT_QPA_PLATFORM=wayland", "WAYLAND_DISPLAY=" + swayWayland_ });
     const auto at = std::chrono::steady_clock::now();
     game_ = ChildProcess(game);
-    const auto shown = waitUntilShown(playWindows, 10s);
+    const auto shown
+        = nativeWayland(options_.desktop) ? waitUntilMapped() : waitUntilShown(playWindows, 10s);
     if (!shown)
         throw std::runtime_error(program + ": its windows were never mapped and painted");
     if (reader_)
@@ -357,7 +363,9 @@ Session::Started Session::startGame(const std::string& program)
             throw std::runtime_error("the game's windows never reached the accessibility bus");
     }
     // The first paint may come in parts, and weston may still be moving a window: a picture
-    // that stays put is what the player sees.
+    // that stays put is what the player sees. (No X server holds a Wayland window's picture.)
+    if (nativeWayland(options_.desktop))
+        return { at, *shown };
     Frame last[2];
     waitUntil(
         [&] {
@@ -371,6 +379,26 @@ Session::Started Session::startGame(const std::string& program)
         },
         5s, 50ms);
     return { at, *shown };
+}
+
+std::optional<XDisplay::Shown> Session::waitUntilMapped() const
+{
+    std::vector<std::pair<Window, std::string>> mapped;
+    const auto bothMapped = [&] {
+        mapped = mappedWindows();
+        return std::all_of(playWindows.begin(), playWindows.end(), [&](const std::string& name) {
+            return std::any_of(mapped.begin(), mapped.end(),
+                [&](const auto& window) { return window.second == name; });
+        });
+    };
+    if (!waitUntil(bothMapped, 10s, 20ms))
+        return std::nullopt;
+    const auto now = std::chrono::steady_clock::now();
+    Shown shown { now, now, {} };
+    // sway lists its floating windows in the order they were mapped.
+    for (const auto& window : mapped)
+        shown.order.push_back(window.second);
+    return shown;
 }
 
 std::optional<int> Session::waitForExit(std::chrono::milliseconds timeout)
@@ -416,10 +444,11 @@ std::string Session::captureTool(const std::vector<std::string>& args) const
 
 void Session::requestSize(Window window, int width, int height) const
 {
-    if (options_.desktop == Desktop::Sway)
-        runTool({ "swaymsg",
-            "[id=" + std::to_string(window) + "] resize set " + std::to_string(width) + " "
-                + std::to_string(height) });
+    const std::string size = " resize set " + std::to_string(width) + " " + std::to_string(height);
+    if (nativeWayland(options_.desktop))
+        runTool({ "swaymsg", "[con_id=" + std::to_string(window) + "]" + size });
+    else if (options_.desktop == Desktop::Sway)
+        runTool({ "swaymsg", "[id=" + std::to_string(window) + "]" + size });
     else
         runTool({ "xdotool", "windowsize", std::to_string(window), std::to_string(width),
             std::to_string(height) });
@@ -436,12 +465,87 @@ std::optional<Window> Session::boxOf(Window owner) const
 
 std::optional<Rect> Session::boxInside(Window owner) const
 {
-    if (!reader_ || options_.desktop != Desktop::Sway)
+    if (!reader_ || !boxesInsideWindows(options_.desktop))
         return std::nullopt;
-    for (const auto& [window, name] : mappedWindows())
-        if (window == owner)
-            return reader_->boxInside(name);
+    // Asked often, in loops that read the ball: a window's name is looked up once.
+    if (!windowNames_.contains(owner))
+        for (const auto& [window, name] : mappedWindows())
+            windowNames_[window] = name;
+    const auto named = windowNames_.find(owner);
+    if (named == windowNames_.end())
+        return std::nullopt;
+    std::optional<Rect> box = reader_->boxInside(named->second);
+    // A Wayland window never learns where it is: it tells places from its own corner.
+    if (box && nativeWayland(options_.desktop)) {
+        const Rect client = clientRect(owner);
+        box->x += client.x;
+        box->y += client.y;
+    }
+    return box;
+}
+
+std::vector<SwayView> Session::swayViews() const
+{
+    return parseSwayViews(captureTool(swayTreeCommand()));
+}
+
+std::optional<SwayView> Session::swayView(Window window) const
+{
+    for (SwayView& view : swayViews())
+        if (view.id == window)
+            return std::move(view);
     return std::nullopt;
+}
+
+std::vector<std::pair<Window, std::string>> Session::mappedWindows() const
+{
+    if (!nativeWayland(options_.desktop))
+        return XDisplay::mappedWindows();
+    std::vector<std::pair<Window, std::string>> mapped;
+    for (const SwayView& view : swayViews())
+        mapped.emplace_back(view.id, view.name);
+    return mapped;
+}
+
+Rect Session::clientRect(Window window) const
+{
+    if (!nativeWayland(options_.desktop))
+        return XDisplay::clientRect(window);
+    const auto view = swayView(window);
+    return view ? view->client : Rect {};
+}
+
+Window Session::focused() const
+{
+    if (!nativeWayland(options_.desktop))
+        return XDisplay::focused();
+    for (const SwayView& view : swayViews())
+        if (view.focused)
+            return view.id;
+    return 0;
+}
+
+void Session::requestClose(Window window) const
+{
+    if (!nativeWayland(options_.desktop))
+        return XDisplay::requestClose(window);
+    runTool({ "swaymsg", "[con_id=" + std::to_string(window) + "] kill" });
+}
+
+void Session::requestMaximize(Window window) const
+{
+    // sway maximizes no window; its X11 side ignores the request, and a Wayland window has
+    // nobody else to ask.
+    if (!nativeWayland(options_.desktop))
+        XDisplay::requestMaximize(window);
+}
+
+std::string Session::windowClass(Window window) const
+{
+    if (!nativeWayland(options_.desktop))
+        return XDisplay::windowClass(window);
+    const auto view = swayView(window);
+    return view ? view->appId : std::string {};
 }
 
 int Session::input(std::vector<std::string> args) const

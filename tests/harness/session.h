@@ -5,8 +5,10 @@
 #include "child_process.h"
 #include "desktop.h"
 #include "spoken_reader.h"
+#include "sway_tree.h"
 #include "x_display.h"
 
+#include <map>
 #include <memory>
 
 namespace zorvik::harness {
@@ -107,6 +109,16 @@ public:
     std::optional<Window> boxOf(Window owner) const;
     std::optional<Rect> boxInside(Window owner) const;
 
+    // A native Wayland game's windows are sway's containers, found and handled through sway;
+    // an X11 game's, X windows.
+    std::vector<std::pair<Window, std::string>> mappedWindows() const override;
+    Rect clientRect(Window window) const override;
+    Window focused() const override;
+    void requestClose(Window window) const override;
+    void requestMaximize(Window window) const override;
+    // An X11 window's class; a Wayland window's app id.
+    std::string windowClass(Window window) const override;
+
     // A player's hands, on the display the keyboard and mouse are on (the outer X server
     // under weston). Gives the window the keyboard focus and checks it arrived; under a
     // desktop the player's way, a click on a blank spot of the window.
@@ -137,6 +149,10 @@ private:
     void startWeston();
     void startMutterWayland();
     void startSway();
+    std::vector<SwayView> swayViews() const;
+    std::optional<SwayView> swayView(Window window) const;
+    // A Wayland game's windows are mapped: sway lists them (there is no X picture to watch).
+    std::optional<Shown> waitUntilMapped() const;
     void startNestedServer(int width, int height);
     void startBuses();
     void startSoundServer();
@@ -156,6 +172,8 @@ private:
     RuntimeDirectory runtimeDir_;
     std::string display_; // where the game's windows are
     std::string inputDisplay_; // where keys and clicks go in
+    std::string swayWayland_; // sway's Wayland socket, for a native game
+    mutable std::map<Window, std::string> windowNames_; // of windows that show boxes inside
     // Set for everything the session starts: its runtime directory, its session bus.
     std::vector<std::string> environment_;
     // Declared in the order they start, so that they stop the other way round.

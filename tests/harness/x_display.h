@@ -22,18 +22,19 @@ using Window = unsigned long;
 bool focusOnlyWindow(const std::string& display, std::chrono::milliseconds timeout);
 
 // The harness's own connection to an X display: the windows on it as a window manager sees
-// them, their pixels, and the requests another X client can make of them.
+// them, their pixels, and the requests another X client can make of them. A session whose
+// game is no X11 program finds its windows its own way (Session).
 class XDisplay {
 public:
     XDisplay() = default;
     explicit XDisplay(const std::string& name) { connect(name); }
-    ~XDisplay() { disconnect(); }
+    virtual ~XDisplay() { disconnect(); }
     XDisplay(const XDisplay&) = delete;
     XDisplay& operator=(const XDisplay&) = delete;
 
     // Mapped top-level windows with their names, bottom to top: the program's own window
     // inside a window manager's frame.
-    std::vector<std::pair<Window, std::string>> mappedWindows() const;
+    virtual std::vector<std::pair<Window, std::string>> mappedWindows() const;
     std::vector<Window> windowsNamed(const std::string& name) const;
     std::vector<std::string> stackingOrder() const;
     Window waitForWindow(const std::string& name, std::chrono::milliseconds timeout = 5s) const;
@@ -41,12 +42,12 @@ public:
     // The "Game Over" box that belongs to this play window, if one is open.
     std::optional<Window> boxOf(Window owner) const;
     // The window's client area on the screen.
-    Rect clientRect(Window window) const;
+    virtual Rect clientRect(Window window) const;
     // What of the window is on the screen; a window taller than the screen is cut at its edge.
     Frame grab(Window window) const;
     Frame grab(Window window, const Rect& part) const;
     // The window that has the keyboard focus now (0 if none).
-    Window focused() const;
+    virtual Window focused() const;
     // Whether a window manager has announced itself on the root window.
     bool windowManagerRunning() const;
 
@@ -69,15 +70,15 @@ public:
     void sendKey(
         Window window, const std::string& key, KeyStroke stroke = KeyStroke::PressAndRelease) const;
     // What the window's close button does: a WM_DELETE_WINDOW message.
-    void requestClose(Window window) const;
+    virtual void requestClose(Window window) const;
     // Another X client destroys the window behind the game's back (`xdotool windowclose`).
     void destroy(Window window) const;
     // What a maximize button asks of the desktop: _NET_WM_STATE maximized both ways.
-    void requestMaximize(Window window) const;
+    virtual void requestMaximize(Window window) const;
     // Widths of the icons the window offers the desktop (_NET_WM_ICON), in pixels.
     std::vector<int> iconSizes(Window window) const;
     // The class half of the window's WM_CLASS, by which a desktop finds its desktop entry.
-    std::string windowClass(Window window) const;
+    virtual std::string windowClass(Window window) const;
 
 protected:
     void connect(const std::string& name);
