@@ -127,6 +127,7 @@ private:
     void startWindowManager();
     void startWeston();
     void startMutterWayland();
+    void startKwinWayland();
     void startNestedServer(int width, int height);
     void startBuses();
     void startSoundServer();
