@@ -35,7 +35,7 @@ test: deps-test
 
 # The focus, box and closing scenarios under kwin_x11, xfwm4 and sway (XWayland and native),
 # beyond the desktops of `make test`; DESKTOPS names others (bare, openbox, mutter, weston,
-# mutter_wayland, kwin, xfwm4, sway, sway_native).
+# mutter_wayland, kwin_wayland, kwin, xfwm4, sway, sway_native).
 DESKTOPS ?= kwin,xfwm4,sway,sway_native
 test-desktops: deps-test
 	@scripts/install-deps.sh desktops

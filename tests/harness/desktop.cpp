@@ -24,6 +24,7 @@ const std::vector<DesktopCommand>& desktopCommands()
         { Desktop::MutterWayland, "mutter_wayland", {} },
         { Desktop::Kwin, "kwin", { "env", "KWIN_COMPOSE=N", "kwin_x11", "--replace" } },
         { Desktop::Xfwm4, "xfwm4", { "xfwm4", "--compositor=off" } },
+        { Desktop::KwinWayland, "kwin_wayland", {} },
         { Desktop::Sway, "sway", {} },
         { Desktop::SwayNative, "sway_native", {} },
     };

@@ -84,6 +84,8 @@ Session::Session(SessionOptions options)
         startWeston();
     else if (desktop == Desktop::MutterWayland)
         startMutterWayland();
+    else if (desktop == Desktop::KwinWayland)
+        startKwinWayland();
     else if (desktop == Desktop::Sway || desktop == Desktop::SwayNative)
         startSway();
     else if (desktop != Desktop::Bare)
@@ -190,6 +192,41 @@ void Session::startMutterWayland()
     // It has only a UTF-8 name, which xdotool does not search.
     if (!focusOnlyWindow(inputDisplay_, 20s))
         throw std::runtime_error("mutter showed no window");
+}
+
+void Session::startKwinWayland()
+{
+    // Nested in the Xvfb as mutter is, for the same reason. Debian's kwin_wayland carries a
+    // file capability that root in a container may not take, so it will not even start; a
+    // copy without it runs. kwin knows itself by its file name, which the copy keeps.
+    const std::string kwin = runtimeDir_.path + "/kwin_wayland";
+    std::filesystem::copy_file("/usr/bin/kwin_wayland", kwin);
+    parkPointer();
+    // Unlike mutter and weston, kwin takes the Xvfb's own repeats of a held key for fresh
+    // presses, a key-up and a key-down now and then a millisecond apart: a held Return would
+    // reach the game as a player pressing it again and again. On a real seat the keyboard
+    // sends one press and one release, and kwin's XWayland repeats the key itself.
+    input({ "xset", "-r" });
+    // kwin starts the programs it is given once its XWayland is up, on it: this one tells us
+    // which display that is. A locked screen would take the keyboard from the game.
+    const std::string told = runtimeDir_.path + "/kwin-xwayland";
+    desktopProcess_ = ChildProcess(
+        launch({ "dbus-run-session", "--", kwin, "--x11-display", inputDisplay_, "--xwayland",
+            "--socket", "wayland-zorvik", "--width", "1280", "--height", "1024", "--no-lockscreen",
+            "sh -c 'echo $DISPLAY >" + told + ".new; mv " + told + ".new " + told + "'" }));
+    std::string xwayland;
+    waitUntil(
+        [&] {
+            std::ifstream in(told);
+            return std::getline(in, xwayland) && !xwayland.empty();
+        },
+        20s, 50ms);
+    if (xwayland.empty())
+        throw std::runtime_error("kwin_wayland started no XWayland");
+    display_ = xwayland;
+    // Its one window on the Xvfb has only a UTF-8 name, as mutter's has.
+    if (!focusOnlyWindow(inputDisplay_, 20s))
+        throw std::runtime_error("kwin_wayland showed no window");
 }
 
 void Session::startSway()

@@ -148,6 +148,7 @@ private:
     void startWindowManager();
     void startWeston();
     void startMutterWayland();
+    void startKwinWayland();
     void startSway();
     std::vector<SwayView> swayViews() const;
     std::optional<SwayView> swayView(Window window) const;
