@@ -59,6 +59,7 @@ int main(int argc, char* argv[])
         // tower's.
         tower->setWindowIcon(zorvik::gameIcon());
         tower->loadAndShow();
+        zorvik::tellIfTheDesktopBlurs(*tower);
     } catch (const std::system_error& error) { // out of system resources
         std::fprintf(stderr, "zorvik: %s\n", error.what());
         return 1;

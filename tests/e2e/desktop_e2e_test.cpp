@@ -5,16 +5,9 @@
 #include "game_test.h"
 
 #include <array>
-#include <cstdlib>
 
 namespace zorvik::e2e {
 namespace {
-
-std::vector<Desktop> desktopsUnderTest()
-{
-    const char* chosen = std::getenv("ZORVIK_E2E_DESKTOPS");
-    return desktopsNamed(chosen && *chosen ? chosen : ZORVIK_E2E_DEFAULT_DESKTOPS);
-}
 
 INSTANTIATE_TEST_SUITE_P(Desktops, DesktopTest, ::testing::ValuesIn(desktopsUnderTest()),
     [](const ::testing::TestParamInfo<Desktop>& info) { return desktopName(info.param); });

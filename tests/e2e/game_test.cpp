@@ -2,6 +2,7 @@
 #include "game_test.h"
 
 #include <cmath>
+#include <cstdlib>
 
 namespace zorvik::e2e {
 
@@ -16,6 +17,12 @@ SessionOptions readUnder(Desktop desktop)
 }
 
 } // namespace
+
+std::vector<Desktop> desktopsUnderTest()
+{
+    const char* chosen = std::getenv("ZORVIK_E2E_DESKTOPS");
+    return desktopsNamed(chosen && *chosen ? chosen : ZORVIK_E2E_DEFAULT_DESKTOPS);
+}
 
 ::testing::AssertionResult ballAt(const std::optional<Rect>& ball, Point centre)
 {

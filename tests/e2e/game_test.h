@@ -57,8 +57,10 @@ protected:
     Window hopper = 0;
 };
 
+// The desktops the scenarios run under: ZORVIK_E2E_DESKTOPS when it is set, else the build's.
+std::vector<Desktop> desktopsUnderTest();
+
 // The same, under each desktop the players use: a bare X server, window managers, XWayland.
-// The desktops come from ZORVIK_E2E_DESKTOPS when it is set.
 class DesktopTest : public GameTest, public ::testing::WithParamInterface<Desktop> {
 protected:
     DesktopTest()

@@ -95,5 +95,45 @@ TEST(NoDisplay, SaysSoAndExitsOne)
     }
 }
 
+// sway's output scale: 1, which XWayland's windows match, and 2, which they do not.
+class ScaledSway : public ::testing::TestWithParam<int> { };
+INSTANTIATE_TEST_SUITE_P(
+    Desktops, ScaledSway, ::testing::Values(1, 2), [](const ::testing::TestParamInfo<int>& info) {
+        return "sway_at_scale_" + std::to_string(info.param);
+    });
+
+// Where the desktop enlarges XWayland's windows, blurred, the game says once, after its windows
+// are up, how to play sharp; where it does not, nothing.
+TEST_P(ScaledSway, SaysOnceWhenTheDesktopBlursTheGame)
+{
+    const std::vector<Desktop> desktops = desktopsUnderTest();
+    if (std::find(desktops.begin(), desktops.end(), Desktop::Sway) == desktops.end())
+        GTEST_SKIP() << "sway is not among the desktops under test";
+    SessionOptions options;
+    options.desktop = Desktop::Sway;
+    options.outputScale = GetParam();
+    Session x(options);
+    const std::string advice = "zorvik: the desktop scales its screen by 2, which blurs X11 "
+                               "programs; for sharp windows start the game with -platform "
+                               "wayland, or let X11 programs scale themselves in the desktop's "
+                               "display settings\n";
+    // Until the windows are up and the line is there, or for some seconds where it never comes.
+    const std::string said = x.captureTool({ "sh", "-c",
+        "err=$(mktemp); '" + gameBinary()
+            + "' 2>$err >/dev/null & "
+              "timeout 20 xdotool search --sync --onlyvisible --name '^Zorvik!$' >/dev/null; "
+              "for i in $(seq 30); do grep -q 'zorvik: the desktop' $err && break; sleep 0.1; "
+              "done; "
+              "kill $!; wait; cat $err; rm $err" });
+    const auto times = [&said](const std::string& line) {
+        std::size_t count = 0;
+        for (auto at = said.find(line); at != std::string::npos; at = said.find(line, at + 1))
+            ++count;
+        return count;
+    };
+    EXPECT_EQ(times(advice), GetParam() == 2 ? 1u : 0u) << said;
+    EXPECT_EQ(times("zorvik:"), times(advice)) << said;
+}
+
 } // namespace
 } // namespace zorvik::e2e

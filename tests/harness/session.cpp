@@ -64,13 +64,14 @@ Session::Session(SessionOptions options)
     // A desktop's title bars and panels need more room than the bare screen gives; weston's
     // window leaves a strip below it where the pointer waits between clicks.
     const Desktop desktop = options_.desktop;
+    const int scale = options_.outputScale;
     const int height = options_.screenHeight ? options_.screenHeight
         : desktop == Desktop::Bare           ? 800
-        : nestedCompositor(desktop)          ? 1024 + parkingStrip
+        : nestedCompositor(desktop)          ? 1024 * scale + parkingStrip
                                              : 1024;
     Launch xvfb = launch({ "Xvfb", "-displayfd", std::to_string(fds[1]), "-screen", "0",
-        std::to_string(options_.screenWidth) + "x" + std::to_string(height) + "x24", "-dpi", "96",
-        "-nolisten", "tcp" });
+        std::to_string(options_.screenWidth * scale) + "x" + std::to_string(height) + "x24", "-dpi",
+        "96", "-nolisten", "tcp" });
     if (!options_.xServerResets)
         xvfb.args.push_back("-noreset");
     xvfb_ = ChildProcess(xvfb);
@@ -112,11 +113,12 @@ Launch Session::launch(std::vector<std::string> args, const std::string& display
 {
     Launch launch;
     launch.args = std::move(args);
-    launch.environment = environment_;
-    // The game chooses its platform from these; the session's display is the one it must use.
+    // The game chooses its platform from these: the session's display is the one it must use,
+    // and a Wayland compositor is there only where the session's desktop says so.
+    launch.environment = { "WAYLAND_DISPLAY", "QT_QPA_PLATFORM" };
+    launch.environment.insert(launch.environment.end(), environment_.begin(), environment_.end());
     const std::string& on = display.empty() ? display_ : display;
-    launch.environment.insert(launch.environment.end(),
-        { "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", on.empty() ? "DISPLAY" : "DISPLAY=" + on });
+    launch.environment.push_back(on.empty() ? "DISPLAY" : "DISPLAY=" + on);
     return launch;
 }
 
@@ -240,9 +242,11 @@ void Session::startSway()
     if (chown(home.c_str(), swayUser, swayUser) != 0)
         throw std::runtime_error("cannot hand " + home + " to sway's user");
     const std::string xwaylandFile = home + "/xwayland";
+    const int scale = options_.outputScale;
     std::ofstream(home + "/config")
         << "xwayland enable\n"
-        << "output * resolution 1280x1024 position 0,0\n"
+        << "output * resolution " << 1280 * scale << "x" << 1024 * scale << " position 0,0 scale "
+        << scale << "\n"
         << "exec sh -c 'xhost +si:localuser:root && echo $DISPLAY $WAYLAND_DISPLAY > "
         << xwaylandFile << "'\n";
     const std::string socket = home + "/sway.sock";
@@ -256,15 +260,16 @@ void Session::startSway()
     waitUntil(
         [&] {
             std::ifstream in(xwaylandFile);
-            return static_cast<bool>(in >> xwayland >> wayland);
+            return in >> xwayland >> wayland && !wayland.empty();
         },
         20s, 50ms);
     if (wayland.empty())
         throw std::runtime_error("sway started no XWayland");
     display_ = xwayland;
     swayWayland_ = home + "/" + wayland;
-    // What sway gives the programs it starts: where its socket is.
+    // What sway gives the programs it starts: where its sockets are.
     environment_.push_back("SWAYSOCK=" + socket);
+    environment_.push_back("WAYLAND_DISPLAY=" + home + "/" + wayland);
     if (!focusOnlyWindow(inputDisplay_, 20s))
         throw std::runtime_error("sway showed no window");
 }

@@ -61,6 +61,9 @@ struct SessionOptions {
     // a SoundRecorder hears. Without one the game finds no sound server at all, whatever the
     // machine runs.
     bool soundServer = false;
+    // sway's output scale (Desktop::Sway only): at 2 its output has twice the pixels each way
+    // for the same 1280 x 1024 of desktop, and it enlarges what XWayland's windows draw.
+    int outputScale = 1;
 };
 
 // Path of the game binary under test.
