@@ -115,9 +115,10 @@ void SwayPlacement::tryPlace(QWidget& window)
 {
     // sway finds no window of that name until it has mapped it, a little after the program
     // has: asked again shortly, for a while.
-    if (!runSwayCommand(criteria(window) + " move absolute position "
-            + std::to_string(framePlace_.x()) + " " + std::to_string(framePlace_.y()))
-        && ++tries_ < mostTries)
+    // A sway that did not answer at all is not asked again: each question holds up the game.
+    const std::optional<bool> moved = runSwayCommand(criteria(window) + " move absolute position "
+        + std::to_string(framePlace_.x()) + " " + std::to_string(framePlace_.y()));
+    if (moved == false && ++tries_ < mostTries)
         QTimer::singleShot(retryInterval, &window, [this, &window] { tryPlace(window); });
 }
 
@@ -136,27 +137,31 @@ void SwayPlacement::seen(const QWidget& window, QPoint at)
         + " " + std::to_string(framePlace_.y()));
 }
 
-bool runSwayCommand(const std::string& command)
+std::optional<bool> runSwayCommand(const std::string& command)
 {
     const QByteArray path = qgetenv("SWAYSOCK");
     sockaddr_un address {};
     if (path.isEmpty() || static_cast<std::size_t>(path.size()) >= sizeof address.sun_path)
-        return false;
+        return std::nullopt;
     address.sun_family = AF_UNIX;
     std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
     const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     if (fd < 0)
-        return false;
+        return std::nullopt;
     std::string message(magic.begin(), magic.end());
     const auto length = static_cast<std::uint32_t>(command.size());
     message.append(reinterpret_cast<const char*>(&length), sizeof length);
     message.append(reinterpret_cast<const char*>(&runCommand), sizeof runCommand);
     message += command;
     // sway drops a command whose sender hung up before it was read: the answer is waited for.
-    const bool ok = connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0
-        && sendAll(fd, message.data(), message.size()) && succeeded(readAnswer(fd));
+    std::string answer;
+    if (connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0
+        && sendAll(fd, message.data(), message.size()))
+        answer = readAnswer(fd);
     close(fd);
-    return ok;
+    if (answer.empty())
+        return std::nullopt;
+    return succeeded(answer);
 }
 
 } // namespace zorvik

@@ -32,8 +32,8 @@ private:
     int tries_ = 0;
 };
 
-// Sends one command to sway over its socket and waits briefly for the answer; false when there
-// is no sway, it did not answer, or the command failed.
-bool runSwayCommand(const std::string& command);
+// Sends one command to sway over its socket and waits briefly for the answer: whether the
+// command succeeded, or nullopt when there is no sway or it did not answer.
+std::optional<bool> runSwayCommand(const std::string& command);
 
 } // namespace zorvik
