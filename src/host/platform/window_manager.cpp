@@ -4,6 +4,7 @@
 #include "host/platform/x11_connection.h"
 
 #include <QGuiApplication>
+#include <QWindow>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -76,6 +77,13 @@ bool desktopFocusesEveryNewWindow()
     // the box stays a window there (see GameOverBox).
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"))
         || windowManagerName() == "wlroots wm";
+}
+
+bool drawsItsOwnTitleBar(const QWindow& window)
+{
+    // The title bar is then part of the window: Qt tells it as the window's frame.
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"))
+        && window.frameMargins().top() > 0;
 }
 
 } // namespace zorvik

@@ -3,6 +3,8 @@
 
 #include <string>
 
+class QWindow;
+
 namespace zorvik {
 
 // The name the running X11 window manager gives itself (_NET_WM_NAME of the window that
@@ -14,5 +16,9 @@ std::string windowManagerName();
 // Wayland compositors, and sway's window manager for X11 programs ("wlroots wm"). A box of
 // the game's own there is shown inside its window rather than as a window of its own.
 bool desktopFocusesEveryNewWindow();
+
+// Whether Qt draws the window's title bar itself: on a Wayland compositor that leaves the
+// decorations to the program (weston, mutter).
+bool drawsItsOwnTitleBar(const QWindow& window);
 
 } // namespace zorvik

@@ -6,6 +6,7 @@
 #include "host/input/key_map.h"
 #include "host/platform/tick_timer.h"
 #include "host/platform/window_class.h"
+#include "host/platform/window_manager.h"
 #include "host/sound/game_sound.h"
 #include "host/view/game_over_box.h"
 #include "host/view/label_layout.h"
@@ -305,6 +306,15 @@ void HostWindow::moveEvent(QMoveEvent* event)
     QWidget::moveEvent(event);
 }
 
+void HostWindow::allowLargerSizes()
+{
+    // Qt's own title bar always has a maximize button. A compositor that maximizes a window
+    // (weston does) takes one that keeps a smaller size for a broken promise, and ends the
+    // game's connection. So such a window takes any size from its own upwards; its play area
+    // keeps its size in the corner, as under a desktop that stretches a window anyway.
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+}
+
 void HostWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
@@ -333,6 +343,8 @@ bool HostWindow::eventFilter(QObject* watched, QEvent* event)
             // sway hears of a window only once it is mapped.
             if (placed_)
                 sway_.place(*this, *placed_);
+            if (drawsItsOwnTitleBar(*windowHandle()))
+                allowLargerSizes();
         }
         if (onScreen().frame != frameSeen_)
             WindowArrangement::instance().arrangeSoon();
