@@ -4,6 +4,7 @@
 #include "host/accessibility/accessible_widgets.h"
 #include "host/accessibility/text_change_news.h"
 #include "host/input/key_map.h"
+#include "host/platform/kwin_placement.h"
 #include "host/platform/tick_timer.h"
 #include "host/platform/window_class.h"
 #include "host/platform/window_manager.h"
@@ -340,9 +341,11 @@ bool HostWindow::eventFilter(QObject* watched, QEvent* event)
         // then, as they would for the first paint anyway, not while the window waits to appear.
         if (!labelsFitted_) {
             fitLabels();
-            // sway hears of a window only once it is mapped.
-            if (placed_)
+            // sway and kwin hear of a window only once it is mapped.
+            if (placed_) {
                 sway_.place(*this, *placed_);
+                placeThroughKwin(*this, *placed_);
+            }
             if (drawsItsOwnTitleBar(*windowHandle()))
                 allowLargerSizes();
         }
