@@ -33,10 +33,11 @@ test: deps-test
 	rm -rf $(FUZZ_DIR)/test-run
 	fuzz/run.sh $(FUZZ_DIR)/fuzz/zorvik_fuzz $(FUZZ_TEST_SECONDS) $(FUZZ_DIR)/test-run
 
-# The focus, box and closing scenarios under kwin_x11, xfwm4 and sway (XWayland and native),
-# beyond the desktops of `make test`; DESKTOPS names others (bare, openbox, mutter, weston,
-# mutter_wayland, kwin_wayland, kwin, xfwm4, sway, sway_native).
-DESKTOPS ?= kwin,xfwm4,sway,sway_native
+# The focus, box and closing scenarios under kwin_x11, xfwm4, sway (XWayland and native) and
+# kwin with a native game, beyond the desktops of `make test`; DESKTOPS names others (bare,
+# openbox, mutter, weston, mutter_wayland, kwin_wayland, kwin, xfwm4, sway, sway_native,
+# kwin_native).
+DESKTOPS ?= kwin,xfwm4,sway,sway_native,kwin_native
 test-desktops: deps-test
 	@scripts/install-deps.sh desktops
 	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS) >/dev/null

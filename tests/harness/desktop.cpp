@@ -27,6 +27,7 @@ const std::vector<DesktopCommand>& desktopCommands()
         { Desktop::KwinWayland, "kwin_wayland", {} },
         { Desktop::Sway, "sway", {} },
         { Desktop::SwayNative, "sway_native", {} },
+        { Desktop::KwinNative, "kwin_native", {} },
     };
     return commands;
 }

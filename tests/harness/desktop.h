@@ -9,8 +9,8 @@ namespace zorvik::harness {
 
 // Where the game runs: a bare X server, a window manager on it, or XWayland under a Wayland
 // compositor (weston, mutter as GNOME's Wayland session runs it, kwin as Plasma's does, or
-// sway, which tiles); or sway with the game as a native Wayland program. Each starts on an X
-// server of its own.
+// sway, which tiles); or sway and kwin with the game as a native Wayland program. Each starts
+// on an X server of its own.
 enum class Desktop {
     Bare,
     Openbox,
@@ -22,6 +22,7 @@ enum class Desktop {
     KwinWayland,
     Sway,
     SwayNative,
+    KwinNative,
 };
 
 std::string desktopName(Desktop desktop);
@@ -39,7 +40,7 @@ std::vector<std::string> windowManagerCommand(Desktop desktop);
 // The game runs as a Wayland program, not on XWayland: no X server holds its windows.
 inline bool nativeWayland(Desktop desktop)
 {
-    return desktop == Desktop::SwayNative;
+    return desktop == Desktop::SwayNative || desktop == Desktop::KwinNative;
 }
 // A Wayland compositor nested in the X server as a window of its own: the player's keys and
 // clicks reach the game through the compositor's seat, and the game runs on its XWayland.

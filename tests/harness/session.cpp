@@ -87,7 +87,11 @@ Session::Session(SessionOptions options)
         startMutterWayland();
     else if (desktop == Desktop::KwinWayland)
         startKwinWayland();
-    else if (desktop == Desktop::Sway || desktop == Desktop::SwayNative)
+    else if (desktop == Desktop::KwinNative) {
+        // kwin on the session's bus, where the game and the harness hand it scripts.
+        startBuses();
+        startKwinWayland();
+    } else if (desktop == Desktop::Sway || desktop == Desktop::SwayNative)
         startSway();
     else if (desktop != Desktop::Bare)
         startWindowManager();
@@ -97,7 +101,7 @@ Session::Session(SessionOptions options)
             throw std::runtime_error(desktopName(desktop) + " did not start");
         sleepFor(500ms); // it announces itself before it manages the first windows
     }
-    if (options_.accessibility != Accessibility::None)
+    if (options_.accessibility != Accessibility::None && desktop != Desktop::KwinNative)
         startBuses();
     startSoundServer();
 }
@@ -212,10 +216,18 @@ void Session::startKwinWayland()
     // kwin starts the programs it is given once its XWayland is up, on it: this one tells us
     // which display that is. A locked screen would take the keyboard from the game.
     const std::string told = runtimeDir_.path + "/kwin-xwayland";
-    desktopProcess_ = ChildProcess(
-        launch({ "dbus-run-session", "--", kwin, "--x11-display", inputDisplay_, "--xwayland",
-            "--socket", "wayland-zorvik", "--width", "1280", "--height", "1024", "--no-lockscreen",
-            "sh -c 'echo $DISPLAY >" + told + ".new; mv " + told + ".new " + told + "'" }));
+    std::vector<std::string> command { kwin, "--x11-display", inputDisplay_, "--xwayland",
+        "--socket", "wayland-zorvik", "--width", "1280", "--height", "1024", "--no-lockscreen",
+        "sh -c 'echo $DISPLAY >" + told + ".new; mv " + told + ".new " + told + "'" };
+    // A native game's kwin is the session bus's, and what its scripts print is read back.
+    if (options_.desktop == Desktop::KwinNative) {
+        kwinLog_ = runtimeDir_.path + "/kwin.log";
+        waylandSocket_ = runtimeDir_.path + "/wayland-zorvik";
+        command.insert(command.begin(), { "sh", "-c", "exec \"$@\" 2>" + kwinLog_, "sh" });
+    } else {
+        command.insert(command.begin(), { "dbus-run-session", "--" });
+    }
+    desktopProcess_ = ChildProcess(launch(command));
     std::string xwayland;
     waitUntil(
         [&] {
@@ -266,7 +278,7 @@ void Session::startSway()
     if (wayland.empty())
         throw std::runtime_error("sway started no XWayland");
     display_ = xwayland;
-    swayWayland_ = home + "/" + wayland;
+    waylandSocket_ = home + "/" + wayland;
     // What sway gives the programs it starts: where its sockets are.
     environment_.push_back("SWAYSOCK=" + socket);
     environment_.push_back("WAYLAND_DISPLAY=" + home + "/" + wayland);
@@ -385,7 +397,7 @@ Session::Started Session::startGame(const std::string& program)
         game.environment.push_back("QT_LINUX_ACCESSIBILITY_ALWAYS_ON=1");
     if (nativeWayland(options_.desktop))
         game.environment.insert(game.environment.end(),
-            { "QT_QPA_PLATFORM=wayland", "WAYLAND_DISPLAY=" + swayWayland_ });
+            { "QT_QPA_PLATFORM=wayland", "WAYLAND_DISPLAY=" + waylandSocket_ });
     const auto at = std::chrono::steady_clock::now();
     game_ = ChildProcess(game);
     const auto shown
@@ -487,8 +499,12 @@ std::string Session::captureTool(const std::vector<std::string>& args) const
 void Session::requestSize(Window window, int width, int height) const
 {
     const std::string size = " resize set " + std::to_string(width) + " " + std::to_string(height);
-    if (nativeWayland(options_.desktop))
-        runTool({ "swaymsg", "[con_id=" + std::to_string(window) + "]" + size });
+    if (options_.desktop == Desktop::KwinNative)
+        runKwinCommand(window,
+            "w.frameGeometry = { x: w.frameGeometry.x, y: w.frameGeometry.y, width: "
+                + std::to_string(width) + ", height: " + std::to_string(height) + " }");
+    else if (options_.desktop == Desktop::SwayNative)
+        runTool({ "swaymsg", "[con_id=" + compositorId(window) + "]" + size });
     else if (options_.desktop == Desktop::Sway)
         runTool({ "swaymsg", "[id=" + std::to_string(window) + "]" + size });
     else
@@ -526,17 +542,58 @@ std::optional<Rect> Session::boxInside(Window owner) const
     return box;
 }
 
-std::vector<SwayView> Session::swayViews() const
+std::vector<CompositorWindow> Session::compositorWindows() const
 {
-    return parseSwayViews(captureTool(swayTreeCommand()));
+    const std::string name = "zorvik-harness-" + std::to_string(++scripts_);
+    std::vector<CompositorWindow> windows = options_.desktop == Desktop::KwinNative
+        ? parseCompositorWindows(runKwinScript(name, kwinWindowsScript(name)), name)
+        : parseCompositorWindows(captureTool(swayTreeCommand()));
+    for (const CompositorWindow& window : windows)
+        windowIds_.try_emplace(window.id, windowIds_.size() + 1);
+    return windows;
 }
 
-std::optional<SwayView> Session::swayView(Window window) const
+std::optional<CompositorWindow> Session::compositorWindow(Window window) const
 {
-    for (SwayView& view : swayViews())
-        if (view.id == window)
-            return std::move(view);
+    for (CompositorWindow& found : compositorWindows())
+        if (windowIds_.at(found.id) == window)
+            return std::move(found);
     return std::nullopt;
+}
+
+std::string Session::compositorId(Window window) const
+{
+    for (const auto& [id, number] : windowIds_)
+        if (number == window)
+            return id;
+    return {};
+}
+
+std::string Session::runKwinScript(const std::string& name, const std::string& script) const
+{
+    // kwin runs a script from a file, once started, and prints what it prints on its error
+    // output, which goes to the log; the script's last line tells it has run.
+    const std::string file = runtimeDir_.path + "/" + name + ".js";
+    std::ofstream(file) << script;
+    const auto kwin = [&](const std::string& method, std::vector<std::string> arguments) {
+        std::vector<std::string> command { "dbus-send", "--session", "--print-reply",
+            "--dest=org.kde.KWin", "/Scripting", "org.kde.kwin.Scripting." + method };
+        command.insert(command.end(), arguments.begin(), arguments.end());
+        return captureTool(command);
+    };
+    kwin("loadScript", { "string:" + file, "string:" + name });
+    kwin("start", {});
+    std::string printed;
+    waitUntil(
+        [&] {
+            std::ifstream in(kwinLog_);
+            printed.assign(std::istreambuf_iterator<char>(in), {});
+            return printed.find(name + "\tend") != std::string::npos;
+        },
+        5s, 10ms);
+    kwin("unloadScript", { "string:" + name });
+    std::filesystem::remove(file);
+    return printed;
 }
 
 std::vector<std::pair<Window, std::string>> Session::mappedWindows() const
@@ -544,8 +601,8 @@ std::vector<std::pair<Window, std::string>> Session::mappedWindows() const
     if (!nativeWayland(options_.desktop))
         return XDisplay::mappedWindows();
     std::vector<std::pair<Window, std::string>> mapped;
-    for (const SwayView& view : swayViews())
-        mapped.emplace_back(view.id, view.name);
+    for (const CompositorWindow& window : compositorWindows())
+        mapped.emplace_back(windowIds_.at(window.id), window.name);
     return mapped;
 }
 
@@ -553,25 +610,28 @@ Rect Session::clientRect(Window window) const
 {
     if (!nativeWayland(options_.desktop))
         return XDisplay::clientRect(window);
-    const auto view = swayView(window);
-    return view ? view->client : Rect {};
+    const auto found = compositorWindow(window);
+    return found ? found->client : Rect {};
 }
 
 Window Session::focused() const
 {
     if (!nativeWayland(options_.desktop))
         return XDisplay::focused();
-    for (const SwayView& view : swayViews())
-        if (view.focused)
-            return view.id;
+    for (const CompositorWindow& window : compositorWindows())
+        if (window.focused)
+            return windowIds_.at(window.id);
     return 0;
 }
 
 void Session::requestClose(Window window) const
 {
-    if (!nativeWayland(options_.desktop))
-        return XDisplay::requestClose(window);
-    runTool({ "swaymsg", "[con_id=" + std::to_string(window) + "] kill" });
+    if (options_.desktop == Desktop::SwayNative)
+        runTool({ "swaymsg", "[con_id=" + compositorId(window) + "] kill" });
+    else if (options_.desktop == Desktop::KwinNative)
+        runKwinCommand(window, "w.closeWindow()");
+    else
+        XDisplay::requestClose(window);
 }
 
 void Session::requestMaximize(Window window) const
@@ -586,8 +646,17 @@ std::string Session::windowClass(Window window) const
 {
     if (!nativeWayland(options_.desktop))
         return XDisplay::windowClass(window);
-    const auto view = swayView(window);
-    return view ? view->appId : std::string {};
+    const auto found = compositorWindow(window);
+    return found ? found->appId : std::string {};
+}
+
+void Session::runKwinCommand(Window window, const std::string& command) const
+{
+    const std::string name = "zorvik-harness-" + std::to_string(++scripts_);
+    runKwinScript(name,
+        "(workspace.windowList ? workspace.windowList() : workspace.clientList())"
+        ".forEach(function (w) { if (w.internalId.toString() === '"
+            + compositorId(window) + "') " + command + "; });\nprint('" + name + "\\tend');\n");
 }
 
 int Session::input(std::vector<std::string> args) const

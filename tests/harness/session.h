@@ -3,9 +3,9 @@
 
 #include "accessibility_reader.h"
 #include "child_process.h"
+#include "compositor_windows.h"
 #include "desktop.h"
 #include "spoken_reader.h"
-#include "sway_tree.h"
 #include "x_display.h"
 
 #include <map>
@@ -153,8 +153,15 @@ private:
     void startMutterWayland();
     void startKwinWayland();
     void startSway();
-    std::vector<SwayView> swayViews() const;
-    std::optional<SwayView> swayView(Window window) const;
+    // A native game's windows as its compositor lists them, each known here by a number.
+    std::vector<CompositorWindow> compositorWindows() const;
+    std::optional<CompositorWindow> compositorWindow(Window window) const;
+    std::string compositorId(Window window) const;
+    // Has kwin run the script, named `name`, and returns what kwin printed meanwhile; the
+    // script prints `name` and "end" last.
+    std::string runKwinScript(const std::string& name, const std::string& script) const;
+    // Has kwin run `command` on the window, as `w`.
+    void runKwinCommand(Window window, const std::string& command) const;
     // A Wayland game's windows are mapped: sway lists them (there is no X picture to watch).
     std::optional<Shown> waitUntilMapped() const;
     void startNestedServer(int width, int height);
@@ -176,7 +183,10 @@ private:
     RuntimeDirectory runtimeDir_;
     std::string display_; // where the game's windows are
     std::string inputDisplay_; // where keys and clicks go in
-    std::string swayWayland_; // sway's Wayland socket, for a native game
+    std::string waylandSocket_; // the compositor's, for a native game
+    std::string kwinLog_; // where kwin prints
+    mutable std::map<std::string, Window> windowIds_; // a compositor's ids, numbered
+    mutable int scripts_ = 0;
     mutable std::map<Window, std::string> windowNames_; // of windows that show boxes inside
     // Set for everything the session starts: its runtime directory, its session bus.
     std::vector<std::string> environment_;

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: MIT
-#include "sway_tree.h"
+#include "compositor_windows.h"
 
 #include <sstream>
 
@@ -31,27 +31,49 @@ std::vector<std::string> swayTreeCommand()
     return { "python3", "-c", printViews };
 }
 
-std::vector<SwayView> parseSwayViews(const std::string& printed)
+std::string kwinWindowsScript(const std::string& prefix)
 {
-    std::vector<SwayView> views;
+    // kwin 5 calls its windows clients, kwin 6 windows.
+    return "const prefix = '" + prefix + R"(';
+const active = workspace.activeWindow || workspace.activeClient;
+(workspace.windowList ? workspace.windowList() : workspace.clientList()).forEach(function (w) {
+    const c = w.clientGeometry || w.frameGeometry;
+    print(prefix + '\t' + w.internalId + '\t' + w.caption + '\t' + [Math.round(c.x),
+          Math.round(c.y), Math.round(c.width), Math.round(c.height)].join(' ') + '\t' +
+          (w === active ? '1' : '0') + '\t' + w.desktopFileName);
+});
+print(prefix + '\tend');
+)";
+}
+
+std::vector<CompositorWindow> parseCompositorWindows(
+    const std::string& printed, const std::string& prefix)
+{
+    std::vector<CompositorWindow> windows;
     std::istringstream lines(printed);
     for (std::string line; std::getline(lines, line);) {
+        if (!prefix.empty()) {
+            const auto at = line.find(prefix + "\t");
+            if (at == std::string::npos)
+                continue;
+            line.erase(0, at + prefix.size() + 1);
+        }
         std::vector<std::string> fields;
         std::istringstream split(line);
         for (std::string field; std::getline(split, field, '\t');)
             fields.push_back(field);
         if (fields.size() < 4)
             continue;
-        SwayView view;
-        view.id = std::stoul(fields[0]);
-        view.name = fields[1];
-        std::istringstream(fields[2]) >> view.client.x >> view.client.y >> view.client.width
-            >> view.client.height;
-        view.focused = fields[3] == "1";
-        view.appId = fields.size() > 4 ? fields[4] : "";
-        views.push_back(std::move(view));
+        CompositorWindow window;
+        window.id = fields[0];
+        window.name = fields[1];
+        std::istringstream(fields[2]) >> window.client.x >> window.client.y >> window.client.width
+            >> window.client.height;
+        window.focused = fields[3] == "1";
+        window.appId = fields.size() > 4 ? fields[4] : "";
+        windows.push_back(std::move(window));
     }
-    return views;
+    return windows;
 }
 
 } // namespace zorvik::harness

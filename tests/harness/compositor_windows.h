@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: MIT
+#pragma once
+
+#include "geometry.h"
+
+#include <string>
+#include <vector>
+
+namespace zorvik::harness {
+
+// A window as the Wayland compositor sees it: what the harness knows of a native Wayland
+// program's windows, which no X server holds. Read from sway's tree, or from a script kwin
+// runs; both print one window a line, fields apart by tabs.
+struct CompositorWindow {
+    std::string id; // sway's container id (its con_id), or kwin's internal id
+    std::string name;
+    Rect client; // on the output, in logical pixels
+    bool focused = false;
+    std::string appId; // a Wayland window's app id
+};
+
+// The windows in lines printed by swayTreeCommand or kwinWindowsScript, after `prefix`.
+std::vector<CompositorWindow> parseCompositorWindows(
+    const std::string& printed, const std::string& prefix = {});
+// The command that prints sway's windows, one a line.
+std::vector<std::string> swayTreeCommand();
+// A script for kwin that prints its windows, each line after `prefix`, and `prefix` "end" last.
+std::string kwinWindowsScript(const std::string& prefix);
+
+} // namespace zorvik::harness
