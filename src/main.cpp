@@ -4,6 +4,7 @@
 #include "forms/form1.h"
 #include "forms/form2.h"
 #include "host/accessibility/late_reader_watch.h"
+#include "host/app/blur_notice.h"
 #include "host/app/command_line.h"
 #include "host/app/game_icon.h"
 #include "host/app/lost_window_watch.h"

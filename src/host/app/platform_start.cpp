@@ -1,22 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "host/app/platform_start.h"
 
-#include "host/platform/wayland_output_scale.h"
-
 #include <QByteArray>
-#include <QEvent>
-#include <QGuiApplication>
-#include <QScreen>
 #include <QString>
-#include <QTimer>
-#include <QWidget>
-#include <QWindow>
 #include <QtGlobal>
-#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <mutex>
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -86,39 +76,6 @@ void holdOrGiveUp(QtMsgType type, const QMessageLogContext& context, const QStri
     std::_Exit(1);
 }
 
-// Where the compositor enlarges X11 programs more than the game enlarges itself on X11 (its
-// screens' device pixel ratio), how to play sharp; nothing where it does not, or cannot be asked.
-void tellOfBlur()
-{
-    qreal drawnAt = 1;
-    for (const QScreen* screen : QGuiApplication::screens())
-        drawnAt = std::max(drawnAt, screen->devicePixelRatio());
-    const std::optional<int> scale = largestWaylandOutputScale();
-    if (scale && *scale > drawnAt)
-        std::fprintf(stderr,
-            "zorvik: the desktop scales its screen by %d, which blurs X11 programs; for sharp "
-            "windows start the game with -platform wayland, or let X11 programs scale "
-            "themselves in the desktop's display settings\n",
-            *scale);
-}
-
-// Asks once the window's first paint is done: the paint follows the exposure it is told of.
-class AfterFirstPaint final : public QObject {
-public:
-    using QObject::QObject;
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override
-    {
-        if (event->type() == QEvent::Expose && static_cast<QWindow*>(watched)->isExposed()) {
-            watched->removeEventFilter(this);
-            deleteLater();
-            QTimer::singleShot(0, qApp, tellOfBlur);
-        }
-        return false;
-    }
-};
-
 } // namespace
 
 PlatformStartWatch::PlatformStartWatch(std::string platform, PlatformRequest request)
@@ -155,15 +112,6 @@ void PlatformStartWatch::started()
             orNull(message.file), message.line, orNull(message.function), orNull(message.category));
         previous(message.type, context, message.text);
     }
-}
-
-void tellIfTheDesktopBlurs(QWidget& lastShown)
-{
-    QWindow* window = lastShown.windowHandle();
-    if (!window || QGuiApplication::platformName() != QLatin1String("xcb")
-        || qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
-        return;
-    window->installEventFilter(new AfterFirstPaint(window));
 }
 
 } // namespace zorvik

@@ -5,8 +5,6 @@
 
 #include <string>
 
-class QWidget;
-
 namespace zorvik {
 
 // Watches Qt start the platform `platform` (QT_QPA_PLATFORM). Where it cannot, Qt aborts with
@@ -24,13 +22,5 @@ public:
     // The platform is up: the messages held back go out as Qt would have printed them.
     void started();
 };
-
-// On a Wayland desktop that scales its screen, the compositor enlarges what an X11 program
-// draws, blurred, unless the program scales itself (as Qt does where Xft.dpi says so). The game
-// starts on X11 even there, so that its windows keep their places: where the desktop scales it
-// more than it scales itself, it says once on standard error how to play sharp. The compositor
-// is asked once `lastShown` has been painted, nothing on the way to the screen; nothing is
-// asked at all off XWayland.
-void tellIfTheDesktopBlurs(QWidget& lastShown);
 
 } // namespace zorvik
