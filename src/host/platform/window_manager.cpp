@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: MIT
 #include "host/platform/window_manager.h"
 
+#include "host/platform/sway_placement.h"
 #include "host/platform/x11_connection.h"
 
 #include <QGuiApplication>
-#include <QWindow>
 #include <cstdlib>
 #include <cstring>
 #include <memory>
@@ -79,11 +79,10 @@ bool desktopFocusesEveryNewWindow()
         || windowManagerName() == "wlroots wm";
 }
 
-bool drawsItsOwnTitleBar(const QWindow& window)
+bool maximizedWhateverItsSize()
 {
-    // The title bar is then part of the window: Qt tells it as the window's frame.
     return QGuiApplication::platformName().startsWith(QLatin1String("wayland"))
-        && window.frameMargins().top() > 0;
+        && !SwayPlacement::available();
 }
 
 } // namespace zorvik

@@ -3,8 +3,6 @@
 
 #include <string>
 
-class QWindow;
-
 namespace zorvik {
 
 // The name the running X11 window manager gives itself (_NET_WM_NAME of the window that
@@ -17,8 +15,8 @@ std::string windowManagerName();
 // the game's own there is shown inside its window rather than as a window of its own.
 bool desktopFocusesEveryNewWindow();
 
-// Whether Qt draws the window's title bar itself: on a Wayland compositor that leaves the
-// decorations to the program (weston, mutter).
-bool drawsItsOwnTitleBar(const QWindow& window);
+// Whether the desktop may maximize a window of a fixed size, and hold it to that: native
+// Wayland compositors but sway, which floats such windows instead.
+bool maximizedWhateverItsSize();
 
 } // namespace zorvik

@@ -80,6 +80,13 @@ HostWindow::HostWindow(const FormFactory& makeForm, FormFactory makeHopper)
     home_ = client;
     setGeometry(client); // on screen before it is shown: see loadAndShow
     setFixedSize(client.size());
+    // A Wayland compositor may maximize a window whatever its size: weston does when its
+    // title bar's button (Qt's own) is pressed, and ends the connection of a window that keeps
+    // a smaller size. There the window takes any size from its own upwards, its play area
+    // keeping its size in the corner, as under desktops that stretch a window anyway. Not
+    // under sway, which floats only windows of one size and tiles the others.
+    if (maximizedWhateverItsSize())
+        setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     playArea_->setGeometry(QRect(QPoint(0, 0), client.size()));
     connect(timer_, &TickTimer::tick, this, &HostWindow::onTick);
     WindowArrangement::instance().add(*this);
@@ -307,15 +314,6 @@ void HostWindow::moveEvent(QMoveEvent* event)
     QWidget::moveEvent(event);
 }
 
-void HostWindow::allowLargerSizes()
-{
-    // Qt's own title bar always has a maximize button. A compositor that maximizes a window
-    // (weston does) takes one that keeps a smaller size for a broken promise, and ends the
-    // game's connection. So such a window takes any size from its own upwards; its play area
-    // keeps its size in the corner, as under a desktop that stretches a window anyway.
-    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
-}
-
 void HostWindow::resizeEvent(QResizeEvent* event)
 {
     QWidget::resizeEvent(event);
@@ -346,8 +344,6 @@ bool HostWindow::eventFilter(QObject* watched, QEvent* event)
                 sway_.place(*this, *placed_);
                 placeThroughKwin(*this, *placed_);
             }
-            if (drawsItsOwnTitleBar(*windowHandle()))
-                allowLargerSizes();
         }
         if (onScreen().frame != frameSeen_)
             WindowArrangement::instance().arrangeSoon();

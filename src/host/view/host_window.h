@@ -84,8 +84,6 @@ private:
     void fill();
     void buildControls();
     void gameOverBoxDismissed();
-    // Lets the desktop make the window larger than its layout, though never smaller.
-    void allowLargerSizes();
     // Hands a key to the open "Game Over" box; false if there is none.
     bool passToBox(const QKeyEvent& event);
     void onTick();
