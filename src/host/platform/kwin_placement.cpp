@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: MIT
 #include "host/platform/kwin_placement.h"
 
+#include "host/platform/sway_placement.h"
+#include "host/platform/window_manager.h"
+
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
 #include <QFileInfo>
-#include <QGuiApplication>
 #include <QTemporaryFile>
 #include <QTimer>
 #include <QWidget>
@@ -80,8 +83,7 @@ void call(QDBusMessage message, std::function<void(const QDBusMessage&)> next)
 
 void placeThroughKwin(const QWidget& window, QPoint clientTopLeft)
 {
-    if (!QGuiApplication::platformName().startsWith(QLatin1String("wayland"))
-        || !qEnvironmentVariableIsEmpty("SWAYSOCK"))
+    if (!onNativeWayland() || SwayPlacement::available())
         return;
     // kwin reads the script when it runs it, from a file of ours kept until it is unloaded.
     auto file = std::make_shared<QTemporaryFile>(QStringLiteral("/tmp/zorvik-place-XXXXXX.js"));

@@ -9,6 +9,7 @@
 #include <cstdint>
 #include <cstring>
 #include <poll.h>
+#include <string>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <unistd.h>
@@ -93,50 +94,8 @@ bool succeeded(std::string answer)
         && answer.find("\"success\":false") == std::string::npos;
 }
 
-} // namespace
-
-bool SwayPlacement::available()
-{
-    return !qEnvironmentVariableIsEmpty("SWAYSOCK");
-}
-
-void SwayPlacement::place(QWidget& window, QPoint clientTopLeft)
-{
-    if (!available() || !window.isVisible())
-        return;
-    asked_ = clientTopLeft;
-    frameLearnt_ = false;
-    framePlace_ = clientTopLeft;
-    tries_ = 0;
-    tryPlace(window);
-}
-
-void SwayPlacement::tryPlace(QWidget& window)
-{
-    // sway finds no window of that name until it has mapped it, a little after the program
-    // has: asked again shortly, for a while.
-    // A sway that did not answer at all is not asked again: each question holds up the game.
-    const std::optional<bool> moved = runSwayCommand(criteria(window) + " move absolute position "
-        + std::to_string(framePlace_.x()) + " " + std::to_string(framePlace_.y()));
-    if (moved == false && ++tries_ < mostTries)
-        QTimer::singleShot(retryInterval, &window, [this, &window] { tryPlace(window); });
-}
-
-void SwayPlacement::seen(const QWidget& window, QPoint at)
-{
-    if (!asked_ || frameLearnt_ || !onX11() || at == *asked_)
-        return;
-    // Only a frame's width off: a place further off is where sway had the window before it
-    // heard us, still on its way.
-    const QPoint off = at - *asked_;
-    if (off.x() < 0 || off.y() < 0 || off.x() > largestFrame || off.y() > largestFrame)
-        return;
-    frameLearnt_ = true;
-    framePlace_ += *asked_ - at;
-    runSwayCommand(criteria(window) + " move absolute position " + std::to_string(framePlace_.x())
-        + " " + std::to_string(framePlace_.y()));
-}
-
+// Sends one command to sway over its socket and waits briefly for the answer: whether the
+// command succeeded, or nullopt when there is no sway or it did not answer.
 std::optional<bool> runSwayCommand(const std::string& command)
 {
     const QByteArray path = qgetenv("SWAYSOCK");
@@ -162,6 +121,54 @@ std::optional<bool> runSwayCommand(const std::string& command)
     if (answer.empty())
         return std::nullopt;
     return succeeded(answer);
+}
+
+// Moves the window's frame to `framePlace`.
+std::optional<bool> moveFrame(const QWidget& window, QPoint framePlace)
+{
+    return runSwayCommand(criteria(window) + " move absolute position "
+        + std::to_string(framePlace.x()) + " " + std::to_string(framePlace.y()));
+}
+
+} // namespace
+
+bool SwayPlacement::available()
+{
+    return !qEnvironmentVariableIsEmpty("SWAYSOCK");
+}
+
+void SwayPlacement::place(QWidget& window, QPoint clientTopLeft)
+{
+    if (!available() || !window.isVisible())
+        return;
+    asked_ = clientTopLeft;
+    frameLearnt_ = false;
+    framePlace_ = clientTopLeft;
+    tries_ = 0;
+    tryPlace(window);
+}
+
+void SwayPlacement::tryPlace(QWidget& window)
+{
+    // sway finds no window of that name until it has mapped it, a little after the program
+    // has: asked again shortly, for a while.
+    // A sway that did not answer at all is not asked again: each question holds up the game.
+    if (moveFrame(window, framePlace_) == false && ++tries_ < mostTries)
+        QTimer::singleShot(retryInterval, &window, [this, &window] { tryPlace(window); });
+}
+
+void SwayPlacement::seen(const QWidget& window, QPoint at)
+{
+    if (!asked_ || frameLearnt_ || !onX11() || at == *asked_)
+        return;
+    // Only a frame's width off: a place further off is where sway had the window before it
+    // heard us, still on its way.
+    const QPoint off = at - *asked_;
+    if (off.x() < 0 || off.y() < 0 || off.x() > largestFrame || off.y() > largestFrame)
+        return;
+    frameLearnt_ = true;
+    framePlace_ += *asked_ - at;
+    moveFrame(window, framePlace_);
 }
 
 } // namespace zorvik

@@ -3,7 +3,6 @@
 
 #include <QPoint>
 #include <optional>
-#include <string>
 
 class QWidget;
 
@@ -31,9 +30,5 @@ private:
     bool frameLearnt_ = false;
     int tries_ = 0;
 };
-
-// Sends one command to sway over its socket and waits briefly for the answer: whether the
-// command succeeded, or nullopt when there is no sway or it did not answer.
-std::optional<bool> runSwayCommand(const std::string& command);
 
 } // namespace zorvik

@@ -71,18 +71,21 @@ std::string windowManagerName()
     return name;
 }
 
+bool onNativeWayland()
+{
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
 bool desktopFocusesEveryNewWindow()
 {
     // weston's manager hands new dialogs the keyboard too, but leaves a utility window alone:
     // the box stays a window there (see GameOverBox).
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"))
-        || windowManagerName() == "wlroots wm";
+    return onNativeWayland() || windowManagerName() == "wlroots wm";
 }
 
 bool maximizedWhateverItsSize()
 {
-    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"))
-        && !SwayPlacement::available();
+    return onNativeWayland() && !SwayPlacement::available();
 }
 
 } // namespace zorvik

@@ -10,6 +10,10 @@ namespace zorvik {
 // empty where there is none, or no X11. Asked of the X server the first time only.
 std::string windowManagerName();
 
+// Whether the game runs as a Wayland program (-platform wayland) rather than on X11 or
+// XWayland.
+bool onNativeWayland();
+
 // Whether the desktop gives every new window the keyboard, whatever the window asks: native
 // Wayland compositors, and sway's window manager for X11 programs ("wlroots wm"). A box of
 // the game's own there is shown inside its window rather than as a window of its own.
