@@ -33,10 +33,10 @@ std::vector<std::string> swayTreeCommand()
 
 std::string kwinWindowsScript(const std::string& prefix)
 {
-    // kwin 5 calls its windows clients, kwin 6 windows.
     return "const prefix = '" + prefix + R"(';
 const active = workspace.activeWindow || workspace.activeClient;
-(workspace.windowList ? workspace.windowList() : workspace.clientList()).forEach(function (w) {
+)" + kwinWindowList
+        + R"(.forEach(function (w) {
     const c = w.clientGeometry || w.frameGeometry;
     print(prefix + '\t' + w.internalId + '\t' + w.caption + '\t' + [Math.round(c.x),
           Math.round(c.y), Math.round(c.width), Math.round(c.height)].join(' ') + '\t' +

@@ -24,6 +24,9 @@ std::vector<CompositorWindow> parseCompositorWindows(
     const std::string& printed, const std::string& prefix = {});
 // The command that prints sway's windows, one a line.
 std::vector<std::string> swayTreeCommand();
+// In a kwin script, the list of kwin's windows: kwin 5 calls them clients, kwin 6 windows.
+inline constexpr const char* kwinWindowList
+    = "(workspace.windowList ? workspace.windowList() : workspace.clientList())";
 // A script for kwin that prints its windows, each line after `prefix`, and `prefix` "end" last.
 std::string kwinWindowsScript(const std::string& prefix);
 

@@ -281,7 +281,7 @@ void Session::startSway()
     waylandSocket_ = home + "/" + wayland;
     // What sway gives the programs it starts: where its sockets are.
     environment_.push_back("SWAYSOCK=" + socket);
-    environment_.push_back("WAYLAND_DISPLAY=" + home + "/" + wayland);
+    environment_.push_back("WAYLAND_DISPLAY=" + waylandSocket_);
     if (!focusOnlyWindow(inputDisplay_, 20s))
         throw std::runtime_error("sway showed no window");
 }
@@ -544,7 +544,7 @@ std::optional<Rect> Session::boxInside(Window owner) const
 
 std::vector<CompositorWindow> Session::compositorWindows() const
 {
-    const std::string name = "zorvik-harness-" + std::to_string(++scripts_);
+    const std::string name = nextKwinScriptName();
     std::vector<CompositorWindow> windows = options_.desktop == Desktop::KwinNative
         ? parseCompositorWindows(runKwinScript(name, kwinWindowsScript(name)), name)
         : parseCompositorWindows(captureTool(swayTreeCommand()));
@@ -567,6 +567,11 @@ std::string Session::compositorId(Window window) const
         if (number == window)
             return id;
     return {};
+}
+
+std::string Session::nextKwinScriptName() const
+{
+    return "zorvik-harness-" + std::to_string(++scripts_);
 }
 
 std::string Session::runKwinScript(const std::string& name, const std::string& script) const
@@ -652,10 +657,9 @@ std::string Session::windowClass(Window window) const
 
 void Session::runKwinCommand(Window window, const std::string& command) const
 {
-    const std::string name = "zorvik-harness-" + std::to_string(++scripts_);
+    const std::string name = nextKwinScriptName();
     runKwinScript(name,
-        "(workspace.windowList ? workspace.windowList() : workspace.clientList())"
-        ".forEach(function (w) { if (w.internalId.toString() === '"
+        kwinWindowList + std::string(".forEach(function (w) { if (w.internalId.toString() === '")
             + compositorId(window) + "') " + command + "; });\nprint('" + name + "\\tend');\n");
 }
 

@@ -162,6 +162,8 @@ private:
     std::string runKwinScript(const std::string& name, const std::string& script) const;
     // Has kwin run `command` on the window, as `w`.
     void runKwinCommand(Window window, const std::string& command) const;
+    // A name no script of the session has had.
+    std::string nextKwinScriptName() const;
     // A Wayland game's windows are mapped: sway lists them (there is no X picture to watch).
     std::optional<Shown> waitUntilMapped() const;
     void startNestedServer(int width, int height);
