@@ -188,6 +188,27 @@ SoundRecorder::Heard treble(const SoundRecorder::Heard& heard)
     return high;
 }
 
+// The treble of every 10 ms that went out whole. Where the sound server ran short of the
+// game's frames it played silence on both sides, and the step into it would sound on both.
+SoundRecorder::Heard trebleWithoutDropouts(const SoundRecorder::Heard& heard)
+{
+    constexpr std::size_t piece = SoundRecorder::rate / 100;
+    SoundRecorder::Heard kept;
+    for (std::size_t first = 0; first + piece <= heard.frames(); first += piece) {
+        SoundRecorder::Heard part;
+        const auto from = heard.samples.begin() + static_cast<long>(2 * first);
+        part.samples.assign(from, from + 2 * piece);
+        bool silentFrame = false;
+        for (std::size_t f = 0; f < piece; ++f)
+            silentFrame = silentFrame || (part.samples[2 * f] == 0 && part.samples[2 * f + 1] == 0);
+        if (silentFrame)
+            continue;
+        const SoundRecorder::Heard high = treble(part);
+        kept.samples.insert(kept.samples.end(), high.samples.begin(), high.samples.end());
+    }
+    return kept;
+}
+
 class EdgeHeard : public ::testing::TestWithParam<const char*> { };
 
 // Steered past an edge of the hopper, the ball is heard from that side alone.
@@ -199,8 +220,10 @@ TEST_P(EdgeHeard, FromItsSideOnly)
     game.x.sendKey(game.hopper, "Up"); // high enough to stay up while it crosses
     game.x.keyDown(game.hopper, side);
     sleepFor(1500ms); // 96 ticks at 65 twips: from the middle past the edge
-    const SoundRecorder::Heard heard = treble(game.ears.latest(SoundRecorder::rate / 5));
+    const SoundRecorder::Heard heard
+        = trebleWithoutDropouts(game.ears.latest(SoundRecorder::rate / 5));
     game.x.keyUp(game.hopper, side);
+    ASSERT_GT(heard.frames(), SoundRecorder::rate / 10) << "the sound kept dropping out";
     const double left = level(heard, 0), right = level(heard, 1);
     const double near = side == "Left" ? left : right, far = side == "Left" ? right : left;
     EXPECT_GT(near, 0.001);
