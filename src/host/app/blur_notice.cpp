@@ -2,6 +2,7 @@
 #include "host/app/blur_notice.h"
 
 #include "host/platform/wayland_output_scale.h"
+#include "host/platform/x11_connection.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -55,8 +56,7 @@ protected:
 void tellIfTheDesktopBlurs(QWidget& lastShown)
 {
     QWindow* window = lastShown.windowHandle();
-    if (!window || QGuiApplication::platformName() != QLatin1String("xcb")
-        || qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+    if (!window || !x11Connection() || qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
         return;
     window->installEventFilter(new AfterFirstPaint(window));
 }

@@ -1,7 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "host/platform/sway_placement.h"
 
-#include <QGuiApplication>
+#include "host/platform/x11_connection.h"
+
 #include <QTimer>
 #include <QWidget>
 #include <algorithm>
@@ -27,11 +28,6 @@ constexpr int mostTries = 40;
 // More than a border and a title bar of any sway theme.
 constexpr int largestFrame = 64;
 
-bool onX11()
-{
-    return QGuiApplication::platformName() == QLatin1String("xcb");
-}
-
 // A title as a regular expression matching it alone: the game's titles need little escaping.
 std::string exactly(const QString& title)
 {
@@ -48,7 +44,7 @@ std::string exactly(const QString& title)
 // its title, which differ between the two play windows.
 std::string criteria(const QWidget& window)
 {
-    if (onX11())
+    if (x11Connection())
         return "[id=" + std::to_string(window.winId()) + "]";
     return "[pid=" + std::to_string(getpid()) + " title=\"" + exactly(window.windowTitle()) + "\"]";
 }
@@ -159,7 +155,7 @@ void SwayPlacement::tryPlace(QWidget& window)
 
 void SwayPlacement::seen(const QWidget& window, QPoint at)
 {
-    if (!asked_ || frameLearnt_ || !onX11() || at == *asked_)
+    if (!asked_ || frameLearnt_ || !x11Connection() || at == *asked_)
         return;
     // Only a frame's width off: a place further off is where sway had the window before it
     // heard us, still on its way.
