@@ -68,8 +68,8 @@ void PlayWindow::Form_KeyDown(KeyCode keyCode, int /*shift*/)
 
 void PlayWindow::Form_KeyUp(KeyCode keyCode, int /*shift*/)
 {
-    if (gameOverBoxOpen_)
-        return;
+    // Heard even while the box is open: an arrow let go of then must not leave the next game
+    // drifting sideways with no key held.
     if (keyCode == keys::Left || keyCode == keys::Right)
         xSpeed = 0;
 }

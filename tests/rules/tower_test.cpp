@@ -286,6 +286,25 @@ TEST(TowerGameOver, ResetsOnlyAfterBoxIsDismissed)
     EXPECT_EQ(t.form.ball.Top, 5040 + 405);
 }
 
+// An arrow let go of while the box is open counts as released: the next game does not drift
+// sideways with no key held. The vertical speed carried over stays.
+TEST(TowerGameOver, ArrowReleasedUnderTheBoxLeavesNoDrift)
+{
+    Tower t({ 0.0 });
+    t.form.Form_Load();
+    parkPlatforms(t.form);
+    t.form.Form_KeyDown(keys::Right, 0);
+    t.form.Form_KeyDown(keys::Return, 0);
+    t.form.ball.Top = H + 100;
+    tick(t.form);
+    ASSERT_TRUE(t.form.gameOverBoxOpen());
+    const float ySpeed = t.form.ySpeed;
+    t.form.Form_KeyUp(keys::Right, 0);
+    t.form.gameOverBoxClosed();
+    EXPECT_EQ(t.form.xSpeed, 0);
+    EXPECT_EQ(t.form.ySpeed, ySpeed);
+}
+
 // The high score keeps the better score; an equal one is rewritten as the same number.
 TEST(TowerGameOver, HighScoreNeverDrops)
 {

@@ -159,7 +159,7 @@ void WindowWatch::keyUp(KeyCode code, int shift)
 {
     expected_.take(form_);
     form_.Form_KeyUp(code, shift);
-    if (!expected_.boxOpen && (code == keys::Left || code == keys::Right))
+    if (code == keys::Left || code == keys::Right) // let go of, whatever is open
         expected_.xSpeed = 0;
     expectState("key-up");
 }

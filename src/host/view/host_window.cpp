@@ -230,7 +230,8 @@ void HostWindow::keyReleaseEvent(QKeyEvent* event)
 {
     const std::optional<KeyCode> key = keys_.release(virtualKeyCode(event->key()),
         event->nativeScanCode(), event->isAutoRepeat(), event->timestamp());
-    if (passToBox(*event) || !key)
+    const bool boxTookIt = passToBox(*event);
+    if (!key || (boxTookIt && *key != keys::Left && *key != keys::Right))
         return;
     form_->Form_KeyUp(*key, shiftState(event->modifiers()));
     syncFromForm();
