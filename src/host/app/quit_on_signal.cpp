@@ -19,9 +19,13 @@ int signalPipe[2] = { -1, -1 };
 std::atomic<bool> loopTakesSignals { false };
 static_assert(std::atomic<bool>::is_always_lock_free, "the signal handler may read it");
 
+// A second signal means the clean close is not getting anywhere (a display or a neighbour
+// that does not answer): the player asked twice, the program ends at once.
+std::atomic<bool> askedBefore { false };
+
 void onSignal(int signalNumber)
 {
-    if (!loopTakesSignals.load())
+    if (!loopTakesSignals.load() || askedBefore.exchange(true))
         ::_exit(0);
     const char byte = static_cast<char>(signalNumber);
     [[maybe_unused]] const auto written = ::write(signalPipe[1], &byte, 1);

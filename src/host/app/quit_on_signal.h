@@ -14,7 +14,7 @@ void catchQuitSignals();
 
 // While one exists (after catchQuitSignals), SIGTERM and SIGINT end the event loop cleanly, also
 // while a "Game Over" box is open. The handler only writes to a pipe; the quit runs in the event
-// loop. Before and after, they end the program at once.
+// loop. Before and after, and at a second signal, they end the program at once.
 class QuitOnSignal final : public QObject {
 public:
     explicit QuitOnSignal(QObject* parent = nullptr);
