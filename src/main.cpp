@@ -22,6 +22,7 @@
 
 int main(int argc, char* argv[])
 {
+    zorvik::watchObjectsBeingMade();
     zorvik::catchQuitSignals();
     zorvik::CommandLine commandLine(argc, argv);
     if (const auto status = commandLine.exitStatus())

@@ -12,6 +12,7 @@
 #include <QMetaObject>
 #include <QPointer>
 #include <algorithm>
+#include <atomic>
 #include <mutex>
 #include <thread>
 #include <vector>
@@ -29,7 +30,10 @@ using ObjectCallback = void (*)(QObject*);
 
 // The objects this thread makes while Qt makes its accessibility bridge, and the callbacks set
 // before ours. Qt's bus thread makes and deletes objects of its own meanwhile: those are left
-// out, as only this thread can delete what this thread made while it is busy here.
+// out, as only this thread can delete what this thread made while it is busy here. The hooks
+// stay in place from before the first thread to the end, so no thread ever sees the table
+// change under it; outside that moment they only pass each object on.
+std::atomic<bool> recording { false };
 std::mutex madeLock;
 std::vector<QObject*>* madeNow = nullptr;
 std::thread::id makingThread;
@@ -38,9 +42,9 @@ ObjectCallback removedBefore = nullptr;
 
 void added(QObject* object)
 {
-    {
+    if (recording.load() && std::this_thread::get_id() == makingThread) {
         const std::lock_guard lock(madeLock);
-        if (madeNow && std::this_thread::get_id() == makingThread)
+        if (madeNow)
             madeNow->push_back(object);
     }
     if (addedBefore)
@@ -49,13 +53,18 @@ void added(QObject* object)
 
 void removed(QObject* object)
 {
-    {
+    if (recording.load()) {
         const std::lock_guard lock(madeLock);
         if (madeNow)
-            madeNow->erase(std::remove(madeNow->begin(), madeNow->end(), object), madeNow->end());
+            std::erase(*madeNow, object);
     }
     if (removedBefore)
         removedBefore(object);
+}
+
+bool hooksInstalled()
+{
+    return qtHookData[addQObject] == reinterpret_cast<quintptr>(&added);
 }
 
 // The bridge's watch on the desktop's bus, made with the bridge, which Qt makes the first time
@@ -65,23 +74,19 @@ void removed(QObject* object)
 // bridge on if they say so and it has joined the bus.
 QObject* makeBridgeAndFindItsWatch()
 {
-    if (qtHookData[hookDataVersion] < 1 || qtHookData[hookDataSize] <= removeQObject)
+    if (!hooksInstalled())
         return nullptr;
     std::vector<QObject*> made;
     {
         const std::lock_guard lock(madeLock);
         madeNow = &made;
         makingThread = std::this_thread::get_id();
-        addedBefore = reinterpret_cast<ObjectCallback>(qtHookData[addQObject]);
-        removedBefore = reinterpret_cast<ObjectCallback>(qtHookData[removeQObject]);
-        qtHookData[addQObject] = reinterpret_cast<quintptr>(&added);
-        qtHookData[removeQObject] = reinterpret_cast<quintptr>(&removed);
     }
+    recording.store(true);
     QAccessible::isActive();
+    recording.store(false);
     {
         const std::lock_guard lock(madeLock);
-        qtHookData[addQObject] = reinterpret_cast<quintptr>(addedBefore);
-        qtHookData[removeQObject] = reinterpret_cast<quintptr>(removedBefore);
         madeNow = nullptr;
     }
     const auto watch = std::find_if(made.begin(), made.end(), [](QObject* object) {
@@ -116,6 +121,18 @@ void turnBridgeOn(QObject* watch)
 }
 
 } // namespace
+
+void watchObjectsBeingMade()
+{
+    if constexpr (bridgeReadsStatusOnce) {
+        if (qtHookData[hookDataVersion] < 1 || qtHookData[hookDataSize] <= removeQObject)
+            return;
+        addedBefore = reinterpret_cast<ObjectCallback>(qtHookData[addQObject]);
+        removedBefore = reinterpret_cast<ObjectCallback>(qtHookData[removeQObject]);
+        qtHookData[addQObject] = reinterpret_cast<quintptr>(&added);
+        qtHookData[removeQObject] = reinterpret_cast<quintptr>(&removed);
+    }
+}
 
 void followLateReaders()
 {
