@@ -18,7 +18,31 @@
 #include <QPointer>
 #include <cstdio>
 #include <cstdlib>
+#include <optional>
 #include <system_error>
+#include <vector>
+
+namespace {
+
+// A later start brings the game to the player: every play window still open, the tower last
+// so that it ends on top with the keyboard. Whether there was one.
+bool raisePlayWindows(const QPointer<zorvik::HostWindow>& tower)
+{
+    std::vector<QWidget*> open;
+    for (QWidget* window : QApplication::topLevelWidgets())
+        if (dynamic_cast<zorvik::HostWindow*>(window) && window->isVisible() && window != tower)
+            open.push_back(window);
+    if (tower && tower->isVisible())
+        open.push_back(tower);
+    for (QWidget* window : open) {
+        window->showNormal();
+        window->raise();
+        window->activateWindow();
+    }
+    return !open.empty();
+}
+
+} // namespace
 
 int main(int argc, char* argv[])
 {
@@ -34,11 +58,6 @@ int main(int argc, char* argv[])
         std::fprintf(stderr, "%s\n", choice.problem.c_str());
         return 1;
     }
-    zorvik::OneGamePerDisplay oneGame(choice.platform, commandLine.display());
-    if (oneGame.anotherRaised()) {
-        std::fprintf(stderr, "zorvik: a game already runs on this display: raised its windows\n");
-        return 0;
-    }
     setenv("QT_QPA_PLATFORM", choice.platform.c_str(), 1);
     zorvik::PlatformStartWatch platformStart(choice.platform, platform);
     QApplication app(commandLine.qtArgc(), commandLine.qtArgv());
@@ -48,34 +67,35 @@ int main(int argc, char* argv[])
     QApplication::setDesktopFileName(QStringLiteral("io.github.zorvik.zorvik"));
     zorvik::QuitOnSignal quitOnSignal;
     const zorvik::LostWindowWatch lostWindows;
-    const zorvik::GameSound sound(commandLine.sound());
+    std::optional<zorvik::GameSound> sound;
 
-    // The tower is the start-up window; its load handler opens the hopper first.
     QPointer<zorvik::HostWindow> tower;
-    try {
-        tower = new zorvik::HostWindow(
-            [](zorvik::FormHost& host) { return std::make_unique<zorvik::Form1>(host); },
-            [](zorvik::FormHost& host) { return std::make_unique<zorvik::Form2>(host); });
-        // Given to the windows themselves, not to the application: Qt sets an application's
-        // icon on a window once more as it creates it, and the hopper and the boxes take the
-        // tower's.
-        tower->setWindowIcon(zorvik::gameIcon());
-        tower->loadAndShow();
-        zorvik::tellIfTheDesktopBlurs(*tower);
-    } catch (const std::system_error& error) { // out of system resources
-        std::fprintf(stderr, "zorvik: %s\n", error.what());
-        return 1;
-    }
-    // A second start on this display brings the game to the player: the tower on top.
-    oneGame.onRaiseAsked([&tower] {
-        for (QWidget* window : { static_cast<QWidget*>(tower ? tower->hopper() : nullptr),
-                 static_cast<QWidget*>(tower.data()) })
-            if (window) {
-                window->showNormal();
-                window->raise();
-                window->activateWindow();
+    zorvik::OneGamePerDisplay oneGame(
+        choice.platform, commandLine.display(), [&tower] { return raisePlayWindows(tower); });
+    oneGame.start(
+        [&] {
+            sound.emplace(commandLine.sound());
+            // The tower is the start-up window; its load handler opens the hopper first.
+            try {
+                tower = new zorvik::HostWindow(
+                    [](zorvik::FormHost& host) { return std::make_unique<zorvik::Form1>(host); },
+                    [](zorvik::FormHost& host) { return std::make_unique<zorvik::Form2>(host); });
+                // Given to the windows themselves, not to the application: Qt sets an
+                // application's icon on a window once more as it creates it, and the hopper and
+                // the boxes take the tower's.
+                tower->setWindowIcon(zorvik::gameIcon());
+                tower->loadAndShow();
+                zorvik::tellIfTheDesktopBlurs(*tower);
+            } catch (const std::system_error& error) { // out of system resources
+                std::fprintf(stderr, "zorvik: %s\n", error.what());
+                QCoreApplication::exit(1);
             }
-    });
+        },
+        [] {
+            std::fprintf(
+                stderr, "zorvik: a game already runs on this display: raised its windows\n");
+            QCoreApplication::exit(0);
+        });
     const int status = QApplication::exec();
     // Windows still open when a signal ended the loop go here, each with its children.
     QList<QPointer<QWidget>> windows;

@@ -1,42 +1,48 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include <QDBusMessage>
 #include <QObject>
+#include <QVariantMap>
 #include <functional>
 #include <optional>
 #include <string>
 
-class QSocketNotifier;
-
 namespace zorvik {
 
-// One game per display, as a desktop's unique applications behave: the first game on a display
-// holds a local socket named after the display; a second start asks it to raise its windows and
-// ends there. The socket lives in the abstract namespace, so it goes with the process that held
-// it: a game that is gone never blocks a start, and a game that does not answer within a moment
-// (stopped, hung) is not waited for.
+// One game per display, as the desktop's unique applications are: the first game owns the
+// application's name on the session bus and answers org.freedesktop.Application's Activate by
+// raising its windows; a later start asks it to, and ends there. Only the user's own programs
+// reach that bus, so no other user can take the name, keep a start waiting or raise the
+// windows. A game that does not answer within a moment (stopped, hung) is not waited for: the
+// new start plays a game of its own. Without a session bus every start plays.
 class OneGamePerDisplay final : public QObject {
-public:
-    // `platform` as the program will start on it, and the display asked for on the command
-    // line, if any (else the environment's); platforms without a display of their own
-    // (offscreen) never share one.
-    OneGamePerDisplay(const std::string& platform, const std::optional<std::string>& display);
-    ~OneGamePerDisplay() override;
-    OneGamePerDisplay(const OneGamePerDisplay&) = delete;
-    OneGamePerDisplay& operator=(const OneGamePerDisplay&) = delete;
+    Q_OBJECT
+    Q_CLASSINFO("D-Bus Interface", "org.freedesktop.Application")
 
-    // Whether another game on the display answered and raised its windows: this one then ends.
-    bool anotherRaised() const { return anotherRaised_; }
-    // Once the event loop runs: what a later start on the display asks this game to do.
-    void onRaiseAsked(std::function<void()> raise);
+public:
+    // `platform` as the program starts on it, and the display asked for on the command line,
+    // if any (else the environment's). `raise` brings this game's open windows to the player,
+    // and says whether there were any.
+    OneGamePerDisplay(const std::string& platform, const std::optional<std::string>& display,
+        std::function<bool()> raise);
+
+    // Once the event loop runs, exactly one of the two: this start plays, or another game
+    // raised its windows.
+    void start(std::function<void()> play, std::function<void()> raisedElsewhere);
+
+public slots:
+    // What a launcher (or a later start) asks; the platform data may carry the launcher's
+    // activation token, which lets the raise take the focus.
+    void Activate(const QVariantMap& platformData, const QDBusMessage& message);
 
 private:
-    void answer();
+    void askTheRunningGame();
 
-    int socket_ = -1; // listening, while this is the display's game
-    bool anotherRaised_ = false;
-    QSocketNotifier* notifier_ = nullptr;
-    std::function<void()> raise_;
+    QString display_;
+    std::function<bool()> raise_;
+    std::function<void()> play_;
+    std::function<void()> raisedElsewhere_;
 };
 
 } // namespace zorvik
