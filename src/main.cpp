@@ -11,6 +11,7 @@
 #include "host/app/one_game_per_display.h"
 #include "host/app/platform_start.h"
 #include "host/app/quit_on_signal.h"
+#include "host/app/silent_bus_guard.h"
 #include "host/sound/game_sound.h"
 #include "host/view/host_window.h"
 
@@ -59,6 +60,7 @@ int main(int argc, char* argv[])
         return 1;
     }
     setenv("QT_QPA_PLATFORM", choice.platform.c_str(), 1);
+    zorvik::hideSilentBuses();
     zorvik::PlatformStartWatch platformStart(choice.platform, platform);
     QApplication app(commandLine.qtArgc(), commandLine.qtArgv());
     platformStart.started();
