@@ -19,8 +19,8 @@ enum class Silent { None, SessionBus, AccessibilityBus };
 
 // Each question's own deadline; the whole check's is a little longer, for the connections
 // themselves (a bus whose queue is full never even takes one).
-constexpr int answerTimeoutMs = 2000;
-constexpr auto checkDeadline = std::chrono::milliseconds(2300);
+constexpr int answerTimeoutMs = 1500;
+constexpr auto checkDeadline = std::chrono::milliseconds(1800);
 // Where nothing listens: Qt's connection to it fails at once, and the bridge stays off.
 constexpr const char* nowhere = "unix:path=/nonexistent/zorvik-silent-bus";
 
