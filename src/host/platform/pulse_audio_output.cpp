@@ -8,34 +8,12 @@
 #include <cstdint>
 #include <cstdio>
 #include <dlfcn.h>
+#include <pulse/error.h>
+#include <pulse/simple.h>
 
 namespace zorvik {
 
 namespace {
-
-// The few parts of libpulse-simple's interface the output uses, as its stable ABI
-// (libpulse-simple.so.0) defines them; the library itself is opened only when sound starts.
-struct PaSampleSpec {
-    int format; // pa_sample_format_t
-    std::uint32_t rate;
-    std::uint8_t channels;
-};
-struct PaBufferAttr {
-    std::uint32_t maxlength;
-    std::uint32_t tlength;
-    std::uint32_t prebuf;
-    std::uint32_t minreq;
-    std::uint32_t fragsize;
-};
-constexpr int paSampleS16Le = 3;
-constexpr int paStreamPlayback = 1;
-struct PaSimple;
-using PaSimpleNew = PaSimple* (*)(const char* server, const char* name, int direction,
-    const char* device, const char* streamName, const PaSampleSpec* spec, const void* channelMap,
-    const PaBufferAttr* attr, int* error);
-using PaSimpleWrite = int (*)(PaSimple* stream, const void* data, std::size_t bytes, int* error);
-using PaSimpleFree = void (*)(PaSimple* stream);
-using PaStrerror = const char* (*)(int error);
 
 // A chunk is a third of a tick; the server holds two chunks at most, so a change in the play
 // is heard within a tick, and the thread wakes 150 times a second while it sounds.
@@ -55,20 +33,20 @@ void tellOnce(const char* what, const char* why)
 
 struct PulseLibrary {
     void* handle = nullptr;
-    PaSimpleNew open = nullptr;
-    PaSimpleWrite write = nullptr;
-    PaSimpleFree close = nullptr;
-    PaStrerror describe = nullptr;
+    decltype(&pa_simple_new) open = nullptr;
+    decltype(&pa_simple_write) write = nullptr;
+    decltype(&pa_simple_free) close = nullptr;
+    decltype(&pa_strerror) describe = nullptr;
 
     bool load()
     {
         handle = dlopen("libpulse-simple.so.0", RTLD_NOW | RTLD_LOCAL);
         if (!handle)
             return false;
-        open = reinterpret_cast<PaSimpleNew>(dlsym(handle, "pa_simple_new"));
-        write = reinterpret_cast<PaSimpleWrite>(dlsym(handle, "pa_simple_write"));
-        close = reinterpret_cast<PaSimpleFree>(dlsym(handle, "pa_simple_free"));
-        describe = reinterpret_cast<PaStrerror>(dlsym(handle, "pa_strerror"));
+        open = reinterpret_cast<decltype(open)>(dlsym(handle, "pa_simple_new"));
+        write = reinterpret_cast<decltype(write)>(dlsym(handle, "pa_simple_write"));
+        close = reinterpret_cast<decltype(close)>(dlsym(handle, "pa_simple_free"));
+        describe = reinterpret_cast<decltype(describe)>(dlsym(handle, "pa_strerror"));
         return open && write && close && describe;
     }
 };
@@ -116,12 +94,12 @@ void PulseAudioOutput::run()
         tellOnce("no sound", "libpulse-simple.so.0 could not be loaded");
         return;
     }
-    const PaSampleSpec spec { paSampleS16Le, Synthesizer::sampleRate, 2 };
-    const PaBufferAttr attr { static_cast<std::uint32_t>(-1), 2 * chunkBytes, chunkBytes,
+    const pa_sample_spec spec { PA_SAMPLE_S16LE, Synthesizer::sampleRate, 2 };
+    const pa_buffer_attr attr { static_cast<std::uint32_t>(-1), 2 * chunkBytes, chunkBytes,
         chunkBytes, static_cast<std::uint32_t>(-1) };
     int error = 0;
-    PaSimple* stream = library.open(
-        nullptr, "Zorvik", paStreamPlayback, nullptr, "game sounds", &spec, nullptr, &attr, &error);
+    pa_simple* stream = library.open(nullptr, "Zorvik", PA_STREAM_PLAYBACK, nullptr, "game sounds",
+        &spec, nullptr, &attr, &error);
     if (!stream) {
         tellOnce("no sound", library.describe(error));
         return;
