@@ -1,8 +1,12 @@
 // SPDX-License-Identifier: MIT
-// The ways the game ends with "Game Over" boxes on screen: the close button and signals.
+// The ways the game ends: with "Game Over" boxes on screen, by the close button and signals,
+// and beside neighbours that stop answering.
 #include "game_test.h"
 
 #include <csignal>
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 namespace zorvik::e2e {
 namespace {
@@ -63,6 +67,71 @@ TEST_P(DesktopTest, WindowsDestroyedByAnotherClientEndTheGame)
     x.destroy(hopper);
     EXPECT_EQ(x.waitForExit(5s), 0);
 }
+
+// A Unix socket that takes connections and never answers them.
+struct SilentSocket {
+    static std::string path() { return "/tmp/zorvik-silent-" + std::to_string(getpid()); }
+    SilentSocket()
+    {
+        sockaddr_un address { AF_UNIX, {} };
+        path().copy(address.sun_path, sizeof address.sun_path - 1);
+        bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
+        listen(fd, 64);
+    }
+    ~SilentSocket() { close(fd), unlink(path().c_str()); }
+    int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+};
+
+struct HungCase {
+    const char* name;
+    SessionOptions options;
+    pid_t (Session::*neighbour)() const; // the one stopped (SIGSTOP), if any
+    bool beforeTheStart; // or during play
+};
+
+void PrintTo(const HungCase& c, std::ostream* out)
+{
+    *out << c.name;
+}
+
+class HungNeighbour : public ::testing::TestWithParam<HungCase> { };
+
+// A neighbour that stops answering delays the windows by 3 s at most and holds neither the
+// play nor the end: both windows closed, the game ends with 0 within 1 s.
+TEST_P(HungNeighbour, NeitherHoldsThePlayNorTheEnd)
+{
+    const HungCase& c = GetParam();
+    const SilentSocket silent;
+    Session x(c.options);
+    const pid_t hung = c.neighbour ? (x.*c.neighbour)() : 0;
+    if (hung && c.beforeTheStart)
+        kill(hung, SIGSTOP);
+    const Session::Started started = x.startGame();
+    const std::chrono::duration<double> delay = started.shown.painted - started.at;
+    std::printf("windows shown %.2f s after the start\n", delay.count());
+    if (!ZORVIK_GAME_SANITIZED) {
+        EXPECT_LT(delay, 5s);
+    }
+    if (hung && !c.beforeTheStart)
+        kill(hung, SIGSTOP);
+    const Window tower = x.waitForWindow("Zorvik!"), hopper = x.waitForWindow("Zorvik Again!");
+    ASSERT_TRUE(playToGameOver(x, tower));
+    x.requestClose(tower);
+    x.requestClose(hopper);
+    EXPECT_EQ(x.waitForExit(ZORVIK_GAME_SANITIZED ? 10s : 2s), 0);
+}
+
+const SessionOptions withSound { .gameArguments = { "--sound" }, .soundServer = true };
+
+INSTANTIATE_TEST_SUITE_P(Exit, HungNeighbour,
+    ::testing::Values(
+        HungCase { "SoundServerStoppedDuringPlay", withSound, &Session::soundServerPid, false },
+        HungCase { "SoundServerStoppedBeforeTheStart", withSound, &Session::soundServerPid, true },
+        HungCase { "SwaySocketSilent",
+            { .gameEnvironment = { "SWAYSOCK=" + SilentSocket::path() } }, nullptr, true },
+        HungCase { "SessionBusSilent", { .accessibility = Accessibility::Activatable },
+            &Session::sessionBusPid, true }),
+    [](const ::testing::TestParamInfo<HungCase>& info) { return info.param.name; });
 
 } // namespace
 } // namespace zorvik::e2e

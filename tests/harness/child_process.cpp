@@ -126,8 +126,10 @@ void ChildProcess::stop(std::chrono::milliseconds grace)
     if (pid_ <= 0)
         return;
     if (!status_) {
-        if (grace > 0ms)
+        if (grace > 0ms) {
             kill(-pid_, SIGTERM);
+            kill(-pid_, SIGCONT); // a stopped process dies of it only once continued
+        }
         if (!wait(grace)) {
             kill(-pid_, SIGKILL);
             wait(24h);

@@ -47,7 +47,7 @@ struct SessionOptions {
     int screenWidth = 1280;
     int screenHeight = 0; // 0: 800 on a bare server, 1024 under a desktop
     // Added to the game's environment, "NAME=value" each: a scale, a theme, a font dpi.
-    std::vector<std::string> gameEnvironment;
+    std::vector<std::string> gameEnvironment {};
     Accessibility accessibility = Accessibility::None;
     // Xvfb resets itself whenever its last client leaves unless told not to (-noreset); a
     // session that starts program after program keeps one server all along, as a desktop's.
@@ -56,7 +56,7 @@ struct SessionOptions {
     // is unplugged): Xephyr nested in the Xvfb, which has one size only.
     bool screenCanChange = false;
     // The game's arguments after its name, e.g. --sound.
-    std::vector<std::string> gameArguments;
+    std::vector<std::string> gameArguments {};
     // A sound server of the session's own, PulseAudio playing into a null sink whose monitor
     // a SoundRecorder hears. Without one the game finds no sound server at all, whatever the
     // machine runs.
@@ -80,6 +80,8 @@ public:
     const std::string& display() const { return display_; }
     Desktop desktop() const { return options_.desktop; }
     pid_t xServerPid() const { return xvfb_.pid(); }
+    pid_t soundServerPid() const { return soundServer_.pid(); }
+    pid_t sessionBusPid() const { return sessionBus_.pid(); }
     // What a program started in the session finds in its environment: "NAME=value" to set,
     // a bare "NAME" to remove.
     std::vector<std::string> environment() const { return launch({}).environment; }

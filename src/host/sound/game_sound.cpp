@@ -40,16 +40,15 @@ void GameSound::turn(bool on)
         output_.reset();
         return;
     }
-    // A fresh synthesizer: nothing of an earlier spell of sound lingers.
-    synthesizer_ = std::make_unique<Synthesizer>();
-    output_ = std::make_unique<PulseAudioOutput>(*synthesizer_);
+    // With a fresh synthesizer: nothing of an earlier spell of sound lingers.
+    output_ = std::make_unique<PulseAudioOutput>();
 }
 
 void GameSound::listen(Timbre window, const PlayWindow& form)
 {
     if (!output_)
         return;
-    synthesizer_->listen(window, listenTo(form));
+    output_->synthesizer().listen(window, listenTo(form));
     output_->wake();
 }
 
@@ -57,7 +56,7 @@ void GameSound::silence(Timbre window)
 {
     if (!output_)
         return;
-    synthesizer_->listen(window, {});
+    output_->synthesizer().listen(window, {});
     output_->wake();
 }
 
@@ -65,7 +64,7 @@ void GameSound::cue(Timbre window, SoundCue cue)
 {
     if (!output_)
         return;
-    synthesizer_->cue(window, cue);
+    output_->synthesizer().cue(window, cue);
     output_->wake();
 }
 

@@ -39,7 +39,6 @@ private:
     void turn(bool on);
 
     static GameSound* current_;
-    std::unique_ptr<Synthesizer> synthesizer_;
     std::unique_ptr<PulseAudioOutput> output_;
 };
 
