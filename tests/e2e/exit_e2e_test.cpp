@@ -6,6 +6,7 @@
 #include <csignal>
 #include <sys/socket.h>
 #include <sys/un.h>
+#include <thread>
 #include <unistd.h>
 
 namespace zorvik::e2e {
@@ -56,6 +57,21 @@ TEST(Signals, EndTheGameCleanlyWithBothBoxesOpen)
     }
 }
 
+// A display that stops answering holds up the clean close a signal asks for; a second signal
+// ends the game at once.
+TEST(Signals, ASecondEndsTheGameWhileTheDisplayIsStopped)
+{
+    Session x;
+    x.startGame();
+    kill(x.xServerPid(), SIGSTOP);
+    kill(x.gamePid(), SIGTERM);
+    std::this_thread::sleep_for(300ms);
+    kill(x.gamePid(), SIGTERM);
+    const std::optional<int> status = x.waitForExit(2s);
+    kill(x.xServerPid(), SIGCONT);
+    EXPECT_EQ(status, 0);
+}
+
 // A window destroyed by another X client goes as if closed; with both gone, the game ends
 // with 0 rather than run on with no window.
 TEST_P(DesktopTest, WindowsDestroyedByAnotherClientEndTheGame)
@@ -68,7 +84,7 @@ TEST_P(DesktopTest, WindowsDestroyedByAnotherClientEndTheGame)
     EXPECT_EQ(x.waitForExit(5s), 0);
 }
 
-// A Unix socket that takes connections and never answers them.
+// A Unix socket that never answers, its queue full: a blocking connect to it waits for good.
 struct SilentSocket {
     static std::string path() { return "/tmp/zorvik-silent-" + std::to_string(getpid()); }
     SilentSocket()
@@ -76,10 +92,12 @@ struct SilentSocket {
         sockaddr_un address { AF_UNIX, {} };
         path().copy(address.sun_path, sizeof address.sun_path - 1);
         bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
-        listen(fd, 64);
+        listen(fd, 0);
+        connect(queued, reinterpret_cast<sockaddr*>(&address), sizeof address);
     }
-    ~SilentSocket() { close(fd), unlink(path().c_str()); }
+    ~SilentSocket() { close(queued), close(fd), unlink(path().c_str()); }
     int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
+    int queued = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC | SOCK_NONBLOCK, 0);
 };
 
 struct HungCase {
@@ -130,7 +148,9 @@ INSTANTIATE_TEST_SUITE_P(Exit, HungNeighbour,
         HungCase { "SwaySocketSilent",
             { .gameEnvironment = { "SWAYSOCK=" + SilentSocket::path() } }, nullptr, true },
         HungCase { "SessionBusSilent", { .accessibility = Accessibility::Activatable },
-            &Session::sessionBusPid, true }),
+            &Session::sessionBusPid, true },
+        HungCase { "AccessibilityBusSilent", { .accessibility = Accessibility::ScreenReader },
+            &Session::accessibilityBusPid, true }),
     [](const ::testing::TestParamInfo<HungCase>& info) { return info.param.name; });
 
 } // namespace

@@ -82,6 +82,7 @@ public:
     pid_t xServerPid() const { return xvfb_.pid(); }
     pid_t soundServerPid() const { return soundServer_.pid(); }
     pid_t sessionBusPid() const { return sessionBus_.pid(); }
+    pid_t accessibilityBusPid() const { return accessibilityBus_.pid(); }
     // What a program started in the session finds in its environment: "NAME=value" to set,
     // a bare "NAME" to remove.
     std::vector<std::string> environment() const { return launch({}).environment; }
