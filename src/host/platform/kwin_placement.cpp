@@ -26,6 +26,8 @@ const QString scriptingInterface = QStringLiteral("org.kde.kwin.Scripting");
 // A window that kwin has not mapped yet when the script runs is placed as it comes; the
 // script is unloaded after this long.
 constexpr int scriptLifetime = 3000; // ms
+// kwin answers at once; a question it leaves unanswered is dropped.
+constexpr int answerTimeout = 500; // ms
 
 // The title is handed to the script as a JSON string: quotes and backslashes escaped.
 QString quoted(const QString& text)
@@ -68,8 +70,8 @@ QDBusMessage scripting(const QString& method, const QVariantList& arguments = {}
 // Calls the method and then `next` with the reply, unless kwin answered with an error.
 void call(QDBusMessage message, std::function<void(const QDBusMessage&)> next)
 {
-    auto* watcher
-        = new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(message), qApp);
+    auto* watcher = new QDBusPendingCallWatcher(
+        QDBusConnection::sessionBus().asyncCall(message, answerTimeout), qApp);
     QObject::connect(watcher, &QDBusPendingCallWatcher::finished, qApp,
         [next = std::move(next)](QDBusPendingCallWatcher* answered) {
             answered->deleteLater();
