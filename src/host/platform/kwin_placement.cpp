@@ -39,14 +39,15 @@ QString quoted(const QString& text)
 }
 
 // kwin 5 lists its windows as clients, kwin 6 as windows. A window's client area lies in its
-// frame, which is what a script moves.
+// frame, which is what a script moves; kwin 5 tells a Wayland window's client area only as its
+// buffer's place (under kwin's title bar, Qt drawing none), not as clientGeometry.
 QString script(const QString& title, QPoint clientTopLeft)
 {
     return QStringLiteral(R"(const title = %1, pid = %2, x = %3, y = %4;
 function place(w) {
     if (!w || w.pid !== pid || w.caption !== title)
         return;
-    const frame = w.frameGeometry, client = w.clientGeometry || frame;
+    const frame = w.frameGeometry, client = w.clientGeometry || w.bufferGeometry;
     w.frameGeometry = { x: x - (client.x - frame.x), y: y - (client.y - frame.y),
                         width: frame.width, height: frame.height };
 }
