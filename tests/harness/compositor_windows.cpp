@@ -26,6 +26,22 @@ walk(json.loads(subprocess.check_output(['swaymsg', '-r', '-t', 'get_tree'])))
 
 } // namespace
 
+Rect clientAreaIn(const Frame& output, const Rect& near)
+{
+    const auto likeTheMiddle = [&](int y) {
+        int same = 0;
+        for (int x = near.x; x < near.x + near.width; ++x)
+            same += output.at(x, y) == output.at(x, near.y + near.height / 2);
+        return 2 * same > near.width;
+    };
+    Rect area { near.x, near.y - 64, near.width, 0 }; // no title bar is 64 px high
+    while (!likeTheMiddle(area.y) && area.y < near.y + 64)
+        ++area.y;
+    while (likeTheMiddle(area.y + area.height))
+        ++area.height;
+    return area;
+}
+
 std::vector<std::string> swayTreeCommand()
 {
     return { "python3", "-c", printViews };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "frame.h"
 #include "geometry.h"
 
 #include <string>
@@ -22,6 +23,9 @@ struct CompositorWindow {
 // The windows in lines printed by swayTreeCommand or kwinWindowsScript, after `prefix`.
 std::vector<CompositorWindow> parseCompositorWindows(
     const std::string& printed, const std::string& prefix = {});
+// The rows about `near` (where the compositor says a window is, as wide) in a picture of the
+// output that are mostly as its middle row, of the play area's background: the client area.
+Rect clientAreaIn(const Frame& output, const Rect& near);
 // The command that prints sway's windows, one a line.
 std::vector<std::string> swayTreeCommand();
 // In a kwin script, the list of kwin's windows: kwin 5 calls them clients, kwin 6 windows.

@@ -615,8 +615,13 @@ Rect Session::clientRect(Window window) const
 {
     if (!nativeWayland(options_.desktop))
         return XDisplay::clientRect(window);
+    // sway's tree says where sway drew the window; kwin's scripts, only where its frame is: there
+    // the place is seen on the output, which kwin's one window on the outer display shows.
     const auto found = compositorWindow(window);
-    return found ? found->client : Rect {};
+    if (!found || options_.desktop == Desktop::SwayNative)
+        return found ? found->client : Rect {};
+    const XDisplay outer(inputDisplay_);
+    return clientAreaIn(outer.grab(outer.mappedWindows().front().first), found->client);
 }
 
 Window Session::focused() const

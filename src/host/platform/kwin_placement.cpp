@@ -26,6 +26,8 @@ const QString scriptingInterface = QStringLiteral("org.kde.kwin.Scripting");
 // A window that kwin has not mapped yet when the script runs is placed as it comes; the
 // script is unloaded after this long.
 constexpr int scriptLifetime = 3000; // ms
+// kwin answers at once; a question it leaves unanswered is dropped.
+constexpr int answerTimeout = 500; // ms
 
 // The title is handed to the script as a JSON string: quotes and backslashes escaped.
 QString quoted(const QString& text)
@@ -37,14 +39,15 @@ QString quoted(const QString& text)
 }
 
 // kwin 5 lists its windows as clients, kwin 6 as windows. A window's client area lies in its
-// frame, which is what a script moves.
+// frame, which is what a script moves; kwin 5 tells a Wayland window's client area only as its
+// buffer's place (under kwin's title bar, Qt drawing none), not as clientGeometry.
 QString script(const QString& title, QPoint clientTopLeft)
 {
     return QStringLiteral(R"(const title = %1, pid = %2, x = %3, y = %4;
 function place(w) {
     if (!w || w.pid !== pid || w.caption !== title)
         return;
-    const frame = w.frameGeometry, client = w.clientGeometry || frame;
+    const frame = w.frameGeometry, client = w.clientGeometry || w.bufferGeometry;
     w.frameGeometry = { x: x - (client.x - frame.x), y: y - (client.y - frame.y),
                         width: frame.width, height: frame.height };
 }
@@ -68,8 +71,8 @@ QDBusMessage scripting(const QString& method, const QVariantList& arguments = {}
 // Calls the method and then `next` with the reply, unless kwin answered with an error.
 void call(QDBusMessage message, std::function<void(const QDBusMessage&)> next)
 {
-    auto* watcher
-        = new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(message), qApp);
+    auto* watcher = new QDBusPendingCallWatcher(
+        QDBusConnection::sessionBus().asyncCall(message, answerTimeout), qApp);
     QObject::connect(watcher, &QDBusPendingCallWatcher::finished, qApp,
         [next = std::move(next)](QDBusPendingCallWatcher* answered) {
             answered->deleteLater();

@@ -3,127 +3,100 @@
 
 #include "host/platform/x11_connection.h"
 
+#include <QLocalSocket>
 #include <QTimer>
 #include <QWidget>
-#include <algorithm>
-#include <array>
-#include <cstdint>
 #include <cstring>
-#include <poll.h>
-#include <string>
-#include <sys/socket.h>
-#include <sys/un.h>
+#include <functional>
+#include <memory>
 #include <unistd.h>
 
 namespace zorvik {
 
 namespace {
 
-constexpr std::array<char, 6> magic { 'i', '3', '-', 'i', 'p', 'c' };
-constexpr std::uint32_t runCommand = 0;
-// sway answers at once; a sway that does not must not hold up the game.
+const QByteArray magic = QByteArrayLiteral("i3-ipc");
+constexpr qsizetype headerSize = 14; // the magic, the length, the type
+// sway answers at once, a few bytes; a socket that does not must not hold up the game, nor
+// fill its memory.
 constexpr int answerTimeout = 250; // ms
+constexpr qsizetype longestAnswer = 4096;
 constexpr int retryInterval = 50; // ms
 constexpr int mostTries = 40;
 // More than a border and a title bar of any sway theme.
 constexpr int largestFrame = 64;
+// Once sway has let a question go unanswered, it is not asked again.
+bool swayAnswers = true;
 
 // A title as a regular expression matching it alone: the game's titles need little escaping.
-std::string exactly(const QString& title)
+QString exactly(const QString& title)
 {
-    std::string pattern = "^";
-    for (const char c : title.toStdString()) {
-        if (std::strchr("\\^$.|?*+()[]{}\"", c))
-            pattern += '\\';
+    QString pattern = QStringLiteral("^");
+    for (const QChar c : title) {
+        if (QStringLiteral("\\^$.|?*+()[]{}\"").contains(c))
+            pattern += QLatin1Char('\\');
         pattern += c;
     }
-    return pattern + "$";
+    return pattern + QLatin1Char('$');
 }
 
 // The window as sway's commands name it: by its X11 window, or on Wayland by the program and
 // its title, which differ between the two play windows.
-std::string criteria(const QWidget& window)
+QString criteria(const QWidget& window)
 {
     if (x11Connection())
-        return "[id=" + std::to_string(window.winId()) + "]";
-    return "[pid=" + std::to_string(getpid()) + " title=\"" + exactly(window.windowTitle()) + "\"]";
-}
-
-bool sendAll(int fd, const char* data, std::size_t size)
-{
-    while (size > 0) {
-        const ssize_t sent = send(fd, data, size, MSG_NOSIGNAL);
-        if (sent <= 0)
-            return false;
-        data += sent;
-        size -= static_cast<std::size_t>(sent);
-    }
-    return true;
-}
-
-std::string readAnswer(int fd)
-{
-    std::string answer;
-    std::array<char, 512> buffer {};
-    pollfd waiting { fd, POLLIN, 0 };
-    // The header (magic, length, type) and then the length's worth of JSON.
-    std::size_t wanted = magic.size() + 8;
-    while (answer.size() < wanted && poll(&waiting, 1, answerTimeout) > 0) {
-        const ssize_t got = recv(fd, buffer.data(), buffer.size(), 0);
-        if (got <= 0)
-            break;
-        answer.append(buffer.data(), static_cast<std::size_t>(got));
-        if (answer.size() >= magic.size() + 4 && wanted == magic.size() + 8) {
-            std::uint32_t length = 0;
-            std::memcpy(&length, answer.data() + magic.size(), sizeof length);
-            wanted += length;
-        }
-    }
-    return answer.size() >= wanted ? answer.substr(magic.size() + 8) : std::string {};
+        return QStringLiteral("[id=%1]").arg(window.winId());
+    return QStringLiteral("[pid=%1 title=\"%2\"]").arg(getpid()).arg(exactly(window.windowTitle()));
 }
 
 // An answer of sway's, "[ { "success": true } ]", spaced or not.
-bool succeeded(std::string answer)
+bool succeeded(QByteArray answer)
 {
-    std::erase(answer, ' ');
-    return answer.find("\"success\":true") != std::string::npos
-        && answer.find("\"success\":false") == std::string::npos;
+    answer.replace(' ', "");
+    return answer.contains("\"success\":true") && !answer.contains("\"success\":false");
 }
 
-// Sends one command to sway over its socket and waits briefly for the answer: whether the
-// command succeeded, or nullopt when there is no sway or it did not answer.
-std::optional<bool> runSwayCommand(const std::string& command)
+// Moves the window's frame to `framePlace`, and tells `answered` whether sway did, or nullopt
+// when there is no sway or it did not answer in time. sway drops a command whose sender hung
+// up before it was read: the answer is waited for, but only briefly.
+void moveFrame(
+    QWidget& window, QPoint framePlace, std::function<void(std::optional<bool>)> answered)
 {
-    const QByteArray path = qgetenv("SWAYSOCK");
-    sockaddr_un address {};
-    if (path.isEmpty() || static_cast<std::size_t>(path.size()) >= sizeof address.sun_path)
-        return std::nullopt;
-    address.sun_family = AF_UNIX;
-    std::memcpy(address.sun_path, path.constData(), static_cast<std::size_t>(path.size()));
-    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
-    if (fd < 0)
-        return std::nullopt;
-    std::string message(magic.begin(), magic.end());
-    const auto length = static_cast<std::uint32_t>(command.size());
-    message.append(reinterpret_cast<const char*>(&length), sizeof length);
-    message.append(reinterpret_cast<const char*>(&runCommand), sizeof runCommand);
-    message += command;
-    // sway drops a command whose sender hung up before it was read: the answer is waited for.
-    std::string answer;
-    if (connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) == 0
-        && sendAll(fd, message.data(), message.size()))
-        answer = readAnswer(fd);
-    close(fd);
-    if (answer.empty())
-        return std::nullopt;
-    return succeeded(answer);
-}
-
-// Moves the window's frame to `framePlace`.
-std::optional<bool> moveFrame(const QWidget& window, QPoint framePlace)
-{
-    return runSwayCommand(criteria(window) + " move absolute position "
-        + std::to_string(framePlace.x()) + " " + std::to_string(framePlace.y()));
+    const QByteArray command = QStringLiteral("%1 move absolute position %2 %3")
+                                   .arg(criteria(window))
+                                   .arg(framePlace.x())
+                                   .arg(framePlace.y())
+                                   .toUtf8();
+    const auto length = static_cast<quint32>(command.size());
+    const QByteArray message = magic + QByteArray(reinterpret_cast<const char*>(&length), 4)
+        + QByteArray(4, '\0') + command; // type 0: run a command
+    auto* socket = new QLocalSocket(&window);
+    socket->setReadBufferSize(longestAnswer);
+    auto pending = std::make_shared<decltype(answered)>(std::move(answered));
+    const auto finish = [socket, pending](std::optional<bool> result) {
+        if (const auto tell = std::exchange(*pending, nullptr)) {
+            socket->abort();
+            socket->deleteLater();
+            tell(result);
+        }
+    };
+    QTimer::singleShot(answerTimeout, socket, [finish] { finish(std::nullopt); });
+    QObject::connect(
+        socket, &QLocalSocket::connected, socket, [socket, message] { socket->write(message); });
+    QObject::connect(
+        socket, &QLocalSocket::errorOccurred, socket, [finish] { finish(std::nullopt); });
+    QObject::connect(socket, &QLocalSocket::readyRead, socket, [socket, finish] {
+        const QByteArray got = socket->peek(longestAnswer);
+        if (got.size() < headerSize)
+            return;
+        quint32 size = 0;
+        std::memcpy(&size, got.constData() + magic.size(), sizeof size);
+        if (!got.startsWith(magic) || size > longestAnswer - headerSize)
+            finish(std::nullopt);
+        else if (got.size() >= headerSize + size)
+            finish(succeeded(got.mid(headerSize, size)));
+    });
+    socket->connectToServer(qEnvironmentVariable("SWAYSOCK"));
 }
 
 } // namespace
@@ -135,7 +108,7 @@ bool SwayPlacement::available()
 
 void SwayPlacement::place(QWidget& window, QPoint clientTopLeft)
 {
-    if (!available() || !window.isVisible())
+    if (!available() || !swayAnswers || !window.isVisible())
         return;
     asked_ = clientTopLeft;
     frameLearnt_ = false;
@@ -148,12 +121,14 @@ void SwayPlacement::tryPlace(QWidget& window)
 {
     // sway finds no window of that name until it has mapped it, a little after the program
     // has: asked again shortly, for a while.
-    // A sway that did not answer at all is not asked again: each question holds up the game.
-    if (moveFrame(window, framePlace_) == false && ++tries_ < mostTries)
-        QTimer::singleShot(retryInterval, &window, [this, &window] { tryPlace(window); });
+    moveFrame(window, framePlace_, [this, &window](std::optional<bool> moved) {
+        swayAnswers = swayAnswers && moved.has_value();
+        if (moved == false && ++tries_ < mostTries)
+            QTimer::singleShot(retryInterval, &window, [this, &window] { tryPlace(window); });
+    });
 }
 
-void SwayPlacement::seen(const QWidget& window, QPoint at)
+void SwayPlacement::seen(QWidget& window, QPoint at)
 {
     if (!asked_ || frameLearnt_ || !x11Connection() || at == *asked_)
         return;
@@ -164,7 +139,8 @@ void SwayPlacement::seen(const QWidget& window, QPoint at)
         return;
     frameLearnt_ = true;
     framePlace_ += *asked_ - at;
-    moveFrame(window, framePlace_);
+    if (swayAnswers)
+        moveFrame(window, framePlace_, [](std::optional<bool>) {});
 }
 
 } // namespace zorvik

@@ -15,12 +15,13 @@ class SwayPlacement {
 public:
     // Whether sway is there to ask.
     static bool available();
-    // Asks sway to put the window's client area at `clientTopLeft`, once sway has mapped it.
+    // Asks sway to put the window's client area at `clientTopLeft`, once sway has mapped it;
+    // nothing waits for sway's answer.
     void place(QWidget& window, QPoint clientTopLeft);
     // The client area is at `at` now (X11 only: a Wayland window never learns where it is).
     // sway puts a frame's corner where asked, not the client area's: the first time the two
     // differ, sway is asked again with the frame taken into account.
-    void seen(const QWidget& window, QPoint at);
+    void seen(QWidget& window, QPoint at);
 
 private:
     void tryPlace(QWidget& window);
