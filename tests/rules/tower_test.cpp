@@ -239,15 +239,21 @@ TEST(TowerGameOver, EndsWhenTopReachesClientHeight)
     EXPECT_EQ(t.host.boxesShown, 1);
 }
 
-// The box comes first; the reset waits for its dismissal, and nothing ticks meanwhile.
-TEST(TowerGameOver, ResetsOnlyAfterBoxIsDismissed)
+// A game steered right whose ball is about to drop out.
+void startFallingOut(Tower& t)
 {
-    Tower t({ 0.0 });
     t.form.Form_Load();
     parkPlatforms(t.form);
     t.form.Form_KeyDown(keys::Right, 0);
     t.form.Form_KeyDown(keys::Return, 0);
     t.form.ball.Top = H + 100;
+}
+
+// The box comes first; the reset waits for its dismissal, and nothing ticks meanwhile.
+TEST(TowerGameOver, ResetsOnlyAfterBoxIsDismissed)
+{
+    Tower t({ 0.0 });
+    startFallingOut(t);
     t.form.ySpeed = 395;
     tick(t.form);
     ASSERT_EQ(t.host.boxesShown, 1);
@@ -291,11 +297,7 @@ TEST(TowerGameOver, ResetsOnlyAfterBoxIsDismissed)
 TEST(TowerGameOver, ArrowReleasedUnderTheBoxLeavesNoDrift)
 {
     Tower t({ 0.0 });
-    t.form.Form_Load();
-    parkPlatforms(t.form);
-    t.form.Form_KeyDown(keys::Right, 0);
-    t.form.Form_KeyDown(keys::Return, 0);
-    t.form.ball.Top = H + 100;
+    startFallingOut(t);
     tick(t.form);
     ASSERT_TRUE(t.form.gameOverBoxOpen());
     const float ySpeed = t.form.ySpeed;

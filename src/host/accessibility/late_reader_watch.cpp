@@ -13,7 +13,6 @@
 #include <QPointer>
 #include <algorithm>
 #include <atomic>
-#include <mutex>
 #include <thread>
 #include <vector>
 
@@ -34,37 +33,30 @@ using ObjectCallback = void (*)(QObject*);
 // stay in place from before the first thread to the end, so no thread ever sees the table
 // change under it; outside that moment they only pass each object on.
 std::atomic<bool> recording { false };
-std::mutex madeLock;
-std::vector<QObject*>* madeNow = nullptr;
-std::thread::id makingThread;
+std::thread::id makingThread; // set before recording starts
+std::vector<QObject*>* madeNow = nullptr; // touched by the making thread alone
 ObjectCallback addedBefore = nullptr;
 ObjectCallback removedBefore = nullptr;
 
+bool recordingHere()
+{
+    return recording.load() && std::this_thread::get_id() == makingThread;
+}
+
 void added(QObject* object)
 {
-    if (recording.load() && std::this_thread::get_id() == makingThread) {
-        const std::lock_guard lock(madeLock);
-        if (madeNow)
-            madeNow->push_back(object);
-    }
+    if (recordingHere())
+        madeNow->push_back(object);
     if (addedBefore)
         addedBefore(object);
 }
 
 void removed(QObject* object)
 {
-    if (recording.load()) {
-        const std::lock_guard lock(madeLock);
-        if (madeNow)
-            std::erase(*madeNow, object);
-    }
+    if (recordingHere())
+        std::erase(*madeNow, object);
     if (removedBefore)
         removedBefore(object);
-}
-
-bool hooksInstalled()
-{
-    return qtHookData[addQObject] == reinterpret_cast<quintptr>(&added);
 }
 
 // The bridge's watch on the desktop's bus, made with the bridge, which Qt makes the first time
@@ -74,21 +66,14 @@ bool hooksInstalled()
 // bridge on if they say so and it has joined the bus.
 QObject* makeBridgeAndFindItsWatch()
 {
-    if (!hooksInstalled())
-        return nullptr;
+    if (qtHookData[addQObject] != reinterpret_cast<quintptr>(&added))
+        return nullptr; // not watching: an older or newer Qt, or a tool's hooks came later
     std::vector<QObject*> made;
-    {
-        const std::lock_guard lock(madeLock);
-        madeNow = &made;
-        makingThread = std::this_thread::get_id();
-    }
+    madeNow = &made;
+    makingThread = std::this_thread::get_id();
     recording.store(true);
     QAccessible::isActive();
     recording.store(false);
-    {
-        const std::lock_guard lock(madeLock);
-        madeNow = nullptr;
-    }
     const auto watch = std::find_if(made.begin(), made.end(), [](QObject* object) {
         const QMetaObject& meta = *object->metaObject();
         return meta.indexOfSlot("serviceRegistered()") >= 0
