@@ -5,6 +5,7 @@
 #include "ball_keeper.h"
 #include "game_test.h"
 
+#include <cmath>
 #include <csignal>
 #include <functional>
 #include <unistd.h>
@@ -47,8 +48,11 @@ ChildProcess neighbour(const Session& x, const std::string& mode, bool asOtherUs
 // The tower's ticks a second, counted by its score while the keeper keeps its ball up.
 double ticksPerSecond(Session& x, BallKeeper& keeper, std::chrono::milliseconds during)
 {
-    const auto score
-        = [&] { return std::stod(x.reader().tree().window("Zorvik!")->text("Score")); };
+    const auto score = [&] { // none where the game did not answer the reader
+        const AccessibleWindow* tower = x.reader().tree().window("Zorvik!");
+        const std::string text = tower ? tower->text("Score") : "";
+        return text.empty() ? std::nan("") : std::stod(text);
+    };
     const double before = score();
     const auto from = std::chrono::steady_clock::now();
     keeper.keepPlayingUntil(from + during);
