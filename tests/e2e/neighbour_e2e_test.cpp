@@ -49,7 +49,8 @@ ChildProcess neighbour(const Session& x, const std::string& mode, bool asOtherUs
 double ticksPerSecond(Session& x, BallKeeper& keeper, std::chrono::milliseconds during)
 {
     const auto score = [&] { // none where the game did not answer the reader
-        const AccessibleWindow* tower = x.reader().tree().window("Zorvik!");
+        const GameTree tree = x.reader().tree();
+        const AccessibleWindow* tower = tree.window("Zorvik!");
         const std::string text = tower ? tower->text("Score") : "";
         return text.empty() ? std::nan("") : std::stod(text);
     };
