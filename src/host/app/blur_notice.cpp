@@ -12,7 +12,6 @@
 #include <QWindow>
 #include <algorithm>
 #include <cstdio>
-#include <optional>
 
 namespace zorvik {
 
@@ -22,16 +21,17 @@ namespace {
 // screens' device pixel ratio), how to play sharp; nothing where it does not, or cannot be asked.
 void tellOfBlur()
 {
-    qreal drawnAt = 1;
-    for (const QScreen* screen : QGuiApplication::screens())
-        drawnAt = std::max(drawnAt, screen->devicePixelRatio());
-    const std::optional<int> scale = largestWaylandOutputScale();
-    if (scale && *scale > drawnAt)
-        std::fprintf(stderr,
-            "zorvik: the desktop scales its screen by %d, which blurs X11 programs; for sharp "
-            "windows start the game with -platform wayland, or let X11 programs scale "
-            "themselves in the desktop's display settings\n",
-            *scale);
+    askLargestWaylandOutputScale([](int scale) {
+        qreal drawnAt = 1;
+        for (const QScreen* screen : QGuiApplication::screens())
+            drawnAt = std::max(drawnAt, screen->devicePixelRatio());
+        if (scale > drawnAt)
+            std::fprintf(stderr,
+                "zorvik: the desktop scales its screen by %d, which blurs X11 programs; for sharp "
+                "windows start the game with -platform wayland, or let X11 programs scale "
+                "themselves in the desktop's display settings\n",
+                scale);
+    });
 }
 
 // Asks once the window's first paint is done: the paint follows the exposure it is told of.

@@ -3,12 +3,15 @@
 
 #include "host/platform/x11_connection.h"
 
-#include <QLocalSocket>
+#include <QSocketNotifier>
 #include <QTimer>
 #include <QWidget>
+#include <cerrno>
 #include <cstring>
 #include <functional>
 #include <memory>
+#include <sys/socket.h>
+#include <sys/un.h>
 #include <unistd.h>
 
 namespace zorvik {
@@ -56,6 +59,25 @@ bool succeeded(QByteArray answer)
     return answer.contains("\"success\":true") && !answer.contains("\"success\":false");
 }
 
+// A connection to sway on its way, or -1. A full queue is a sway that does not answer: nothing
+// waits for room in it.
+int connectToSway()
+{
+    const QByteArray path = qgetenv("SWAYSOCK");
+    sockaddr_un address {};
+    address.sun_family = AF_UNIX;
+    if (path.size() >= static_cast<qsizetype>(sizeof address.sun_path))
+        return -1;
+    std::memcpy(address.sun_path, path.constData(), path.size());
+    const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd >= 0 && connect(fd, reinterpret_cast<const sockaddr*>(&address), sizeof address) != 0
+        && errno != EINPROGRESS) {
+        close(fd);
+        return -1;
+    }
+    return fd;
+}
+
 // Moves the window's frame to `framePlace`, and tells `answered` whether sway did, or nullopt
 // when there is no sway or it did not answer in time. sway drops a command whose sender hung
 // up before it was read: the answer is waited for, but only briefly.
@@ -70,33 +92,47 @@ void moveFrame(
     const auto length = static_cast<quint32>(command.size());
     const QByteArray message = magic + QByteArray(reinterpret_cast<const char*>(&length), 4)
         + QByteArray(4, '\0') + command; // type 0: run a command
-    auto* socket = new QLocalSocket(&window);
-    socket->setReadBufferSize(longestAnswer);
+    const int fd = connectToSway();
+    if (fd < 0)
+        return answered(std::nullopt);
+    // The conversation lasts as long as `talk`, which hangs up when it goes.
+    auto* talk = new QObject(&window);
+    QObject::connect(talk, &QObject::destroyed, [fd] { close(fd); });
+    auto* writable = new QSocketNotifier(fd, QSocketNotifier::Write, talk);
+    auto* readable = new QSocketNotifier(fd, QSocketNotifier::Read, talk);
     auto pending = std::make_shared<decltype(answered)>(std::move(answered));
-    const auto finish = [socket, pending](std::optional<bool> result) {
+    const auto finish = [talk, writable, readable, pending](std::optional<bool> result) {
         if (const auto tell = std::exchange(*pending, nullptr)) {
-            socket->abort();
-            socket->deleteLater();
+            writable->setEnabled(false);
+            readable->setEnabled(false);
+            talk->deleteLater();
             tell(result);
         }
     };
-    QTimer::singleShot(answerTimeout, socket, [finish] { finish(std::nullopt); });
-    QObject::connect(
-        socket, &QLocalSocket::connected, socket, [socket, message] { socket->write(message); });
-    QObject::connect(
-        socket, &QLocalSocket::errorOccurred, socket, [finish] { finish(std::nullopt); });
-    QObject::connect(socket, &QLocalSocket::readyRead, socket, [socket, finish] {
-        const QByteArray got = socket->peek(longestAnswer);
-        if (got.size() < headerSize)
+    QTimer::singleShot(answerTimeout, talk, [finish] { finish(std::nullopt); });
+    QObject::connect(writable, &QSocketNotifier::activated, talk, [=] {
+        writable->setEnabled(false);
+        if (send(fd, message.constData(), message.size(), MSG_NOSIGNAL) != message.size())
+            finish(std::nullopt);
+    });
+    auto got = std::make_shared<QByteArray>();
+    QObject::connect(readable, &QSocketNotifier::activated, talk, [=] {
+        char bytes[longestAnswer];
+        const ssize_t count = recv(fd, bytes, longestAnswer - got->size(), 0);
+        if (count < 0 && (errno == EAGAIN || errno == EINTR))
+            return;
+        if (count <= 0)
+            return finish(std::nullopt);
+        got->append(bytes, count);
+        if (got->size() < headerSize)
             return;
         quint32 size = 0;
-        std::memcpy(&size, got.constData() + magic.size(), sizeof size);
-        if (!got.startsWith(magic) || size > longestAnswer - headerSize)
+        std::memcpy(&size, got->constData() + magic.size(), sizeof size);
+        if (!got->startsWith(magic) || size > longestAnswer - headerSize)
             finish(std::nullopt);
-        else if (got.size() >= headerSize + size)
-            finish(succeeded(got.mid(headerSize, size)));
+        else if (got->size() >= headerSize + size)
+            finish(succeeded(got->mid(headerSize, size)));
     });
-    socket->connectToServer(qEnvironmentVariable("SWAYSOCK"));
 }
 
 } // namespace
