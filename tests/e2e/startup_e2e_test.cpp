@@ -14,6 +14,7 @@ Rect placeUnder(Desktop desktop, Rect asked)
     case Desktop::Mutter: // a 37-px title bar stays on screen
     case Desktop::MutterWayland:
     case Desktop::Kwin:
+    case Desktop::KwinWayland:
         asked.y = std::max(asked.y, 37);
         return asked;
     case Desktop::Weston: // XWayland windows land off by weston's frame
