@@ -37,11 +37,8 @@ ChildProcess neighbour(const Session& x, const std::string& mode, bool asOtherUs
         throw std::runtime_error("pipe failed");
     launch.standardOutput = fds[1];
     ChildProcess process(launch);
-    close(fds[1]);
-    char ready[6] = {};
-    if (read(fds[0], ready, 5) != 5)
+    if (readLine(fds) != "ready")
         throw std::runtime_error("the neighbour did not start: " + mode);
-    close(fds[0]);
     return process;
 }
 

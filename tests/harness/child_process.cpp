@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <csignal>
 #include <fcntl.h>
+#include <poll.h>
 #include <sched.h>
 #include <stdexcept>
 #include <sys/prctl.h>
@@ -161,6 +162,20 @@ std::string capture(Launch launch)
     close(fds[0]);
     tool.wait(24h);
     return output;
+}
+
+// Reads the one line a child writes into the pipe (a display number, a bus address,
+// "ready"), waiting 10 s at most.
+std::string readLine(int fds[2])
+{
+    close(fds[1]);
+    std::string line;
+    pollfd waitFor { fds[0], POLLIN, 0 };
+    char c = 0;
+    while (poll(&waitFor, 1, 10000) > 0 && read(fds[0], &c, 1) == 1 && c != '\n')
+        line += c;
+    close(fds[0]);
+    return line;
 }
 
 } // namespace zorvik::harness

@@ -52,4 +52,7 @@ int run(const Launch& launch);
 // Runs a tool to its end and returns what it wrote to its standard output.
 std::string capture(Launch launch);
 
+// The one line a child writes into the pipe whose write end it was given; closes both ends.
+std::string readLine(int fds[2]);
+
 } // namespace zorvik::harness

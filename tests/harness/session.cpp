@@ -7,7 +7,6 @@
 #include <fcntl.h>
 #include <filesystem>
 #include <fstream>
-#include <poll.h>
 #include <stdexcept>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -15,19 +14,6 @@
 namespace zorvik::harness {
 
 namespace {
-
-// Reads the one line a child writes into the pipe (a display number, a bus address).
-std::string readLine(int fds[2])
-{
-    close(fds[1]);
-    std::string line;
-    pollfd waitFor { fds[0], POLLIN, 0 };
-    char c = 0;
-    while (poll(&waitFor, 1, 10000) > 0 && read(fds[0], &c, 1) == 1 && c != '\n')
-        line += c;
-    close(fds[0]);
-    return line;
-}
 
 const std::vector<std::string> playWindows { "Zorvik!", "Zorvik Again!" };
 
