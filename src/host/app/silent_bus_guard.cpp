@@ -1,11 +1,12 @@
 // SPDX-License-Identifier: MIT
 #include "host/app/silent_bus_guard.h"
 
+#include "host/platform/bus_question.h"
+
 #include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
-#include <dbus/dbus.h>
 #include <future>
 #include <memory>
 #include <string>
@@ -24,44 +25,12 @@ constexpr auto checkDeadline = std::chrono::milliseconds(1800);
 // Where nothing listens: Qt's connection to it fails at once, and the bridge stays off.
 constexpr const char* nowhere = "unix:path=/nonexistent/zorvik-silent-bus";
 
-void drop(DBusConnection* bus)
-{
-    dbus_connection_close(bus);
-    dbus_connection_unref(bus);
-}
-
-using Bus = std::unique_ptr<DBusConnection, decltype(&drop)>;
-using Message = std::unique_ptr<DBusMessage, decltype(&dbus_message_unref)>;
-
-// The reply, or none: `silent` tells whether that is for want of an answer in time, rather than
-// a refusal. Never starts a service that is not running. (Both buses' services name their
-// interfaces as themselves.)
-Message ask(
+// A question to one of the buses' own services, which name their interfaces as themselves.
+BusMessage ask(
     DBusConnection* bus, const char* service, const char* path, const char* method, bool& silent)
 {
-    const Message question(
-        dbus_message_new_method_call(service, path, service, method), &dbus_message_unref);
-    dbus_message_set_auto_start(question.get(), false);
-    DBusError error;
-    dbus_error_init(&error);
-    Message reply(
-        dbus_connection_send_with_reply_and_block(bus, question.get(), answerTimeoutMs, &error),
-        &dbus_message_unref);
-    silent = dbus_error_has_name(&error, DBUS_ERROR_NO_REPLY)
-        || dbus_error_has_name(&error, DBUS_ERROR_TIMEOUT);
-    dbus_error_free(&error);
-    return reply;
-}
-
-// A private connection greeted by hand, with a deadline: libdbus's own greeting waits 25 s,
-// holding its lock on every shared bus connection meanwhile. No bus there: nothing to hide.
-Bus greeted(const char* address, bool& silent)
-{
-    Bus bus(dbus_connection_open_private(address, nullptr), &drop);
-    silent = false;
-    if (bus && !ask(bus.get(), DBUS_SERVICE_DBUS, DBUS_PATH_DBUS, "Hello", silent))
-        bus.reset();
-    return bus;
+    const BusMessage question = busQuestion(service, path, service, method);
+    return busAnswer(bus, question.get(), answerTimeoutMs, silent);
 }
 
 // What Qt and its bridge will ask as the application starts, asked first; `suspect` tells which
@@ -69,17 +38,17 @@ Bus greeted(const char* address, bool& silent)
 void check(const std::string& sessionAddress, std::atomic<Silent>& suspect)
 {
     bool silent = false;
-    const Bus session = greeted(sessionAddress.c_str(), silent);
+    const Bus session = greetedBus(sessionAddress.c_str(), answerTimeoutMs, silent);
     if (!session)
         return suspect.store(silent ? Silent::SessionBus : Silent::None);
     suspect = Silent::AccessibilityBus;
-    const Message address
+    const BusMessage address
         = ask(session.get(), "org.a11y.Bus", "/org/a11y/bus", "GetAddress", silent);
     const char* accessibilityAddress = nullptr;
     if (address
         && dbus_message_get_args(
             address.get(), nullptr, DBUS_TYPE_STRING, &accessibilityAddress, DBUS_TYPE_INVALID))
-        greeted(accessibilityAddress, silent);
+        greetedBus(accessibilityAddress, answerTimeoutMs, silent);
     if (!silent)
         suspect = Silent::None;
 }
