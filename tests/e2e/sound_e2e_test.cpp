@@ -84,7 +84,9 @@ TEST_P(Hearing, SoundsOnlyWithAReaderOrWhenAsked)
 {
     const HearingCase c = GetParam();
     Played game(c.arguments, c.accessibility);
-    if (c.readerStartsLater) { // as Orca does when it starts
+    if (c.readerStartsLater && c.accessibility == Accessibility::Spoken)
+        game.x.startOrca(); // by hand: it turns on the bus's IsEnabled alone
+    else if (c.readerStartsLater) { // the desktop's switch
         ASSERT_EQ(
             game.x.runTool({ "dbus-send", "--session", "--print-reply", "--dest=org.a11y.Bus",
                 "/org/a11y/bus", "org.freedesktop.DBus.Properties.Set", "string:org.a11y.Status",
@@ -96,6 +98,7 @@ TEST_P(Hearing, SoundsOnlyWithAReaderOrWhenAsked)
     sleepFor(700ms);
     const SoundRecorder::Heard heard = game.ears.since(started);
     ASSERT_GT(heard.frames(), 0.5 * SoundRecorder::rate) << "the recording stalled";
+    std::printf("heard at rms %.4f left, %.4f right\n", level(heard, 0), level(heard, 1));
     if (c.heard) {
         EXPECT_GT(std::max(level(heard, 0), level(heard, 1)), 0.03);
     } else {
@@ -109,6 +112,7 @@ INSTANTIATE_TEST_SUITE_P(Sound, Hearing,
         HearingCase { "SoundAskedFor", { "--sound" }, Accessibility::None, false, true },
         HearingCase { "ScreenReader", {}, Accessibility::ScreenReader, false, true },
         HearingCase { "ReaderStartedAfterTheGame", {}, Accessibility::Activatable, true, true },
+        HearingCase { "OrcaStartedByHand", {}, Accessibility::Spoken, true, true },
         HearingCase {
             "NoSoundDespiteAReader", { "--no-sound" }, Accessibility::ScreenReader, false, false }),
     [](const ::testing::TestParamInfo<HearingCase>& info) { return info.param.name; });

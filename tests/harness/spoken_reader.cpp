@@ -56,7 +56,9 @@ SpokenReader::SpokenReader(const std::vector<std::string>& environment, const st
     const std::string socket = home + "/speechd.sock";
     environment_.insert(environment_.end(),
         { "HOME=" + home, "PATH=" + tools + ":" + (path ? path : "/usr/bin:/bin"),
-            "SPEECHD_ADDRESS=unix_socket:" + socket });
+            "SPEECHD_ADDRESS=unix_socket:" + socket,
+            // the session's sound server hears the game alone, never the reader's own sounds
+            "PULSE_SERVER=unix:" + home + "/no-sound-server" });
     Launch speechDispatcher;
     speechDispatcher.args = { "speech-dispatcher", "--run-single", "--timeout", "0", "--config-dir",
         config, "--communication-method", "unix_socket", "--socket-path", socket, "--log-dir",

@@ -133,8 +133,7 @@ void followLateReaders()
         [] {
             const ScreenReaderStatus& status = ScreenReaderStatus::instance();
             QObject::connect(&status, &ScreenReaderStatus::changed, watch, [&status] {
-                if ((status.isEnabled() || status.screenReaderEnabled())
-                    && !QAccessible::isActive())
+                if ((status.isEnabled() || status.screenReaderRuns()) && !QAccessible::isActive())
                     turnBridgeOn(watch);
             });
         },

@@ -28,8 +28,8 @@ void GameSound::followScreenReader()
 {
     ScreenReaderStatus& status = ScreenReaderStatus::instance();
     connect(&status, &ScreenReaderStatus::changed, this,
-        [this, &status] { turn(status.screenReaderEnabled()); });
-    turn(status.screenReaderEnabled());
+        [this, &status] { turn(status.screenReaderRuns()); });
+    turn(status.screenReaderRuns());
 }
 
 void GameSound::turn(bool on)
