@@ -371,10 +371,12 @@ void Session::startSoundServer()
         throw std::runtime_error("the sound server did not start");
 }
 
-Session::Started Session::startGame(const std::string& program)
+Session::Started Session::startGame(
+    const std::string& program, const std::vector<std::string>& arguments)
 {
     std::vector<std::string> args { program };
     args.insert(args.end(), options_.gameArguments.begin(), options_.gameArguments.end());
+    args.insert(args.end(), arguments.begin(), arguments.end());
     Launch game = launch(args);
     game.quiet = false; // the game's own output stays visible
     game.environment.insert(

@@ -92,12 +92,14 @@ public:
 
     // Starts the game, or another program with the same two windows, and waits until both
     // windows are on screen and painted; with the reader, until their tree is read too. When
-    // the program started, and when its windows were mapped and painted.
+    // the program started, and when its windows were mapped and painted. `arguments` follow
+    // the session's own game arguments.
     struct Started {
         std::chrono::steady_clock::time_point at;
         Shown shown;
     };
-    Started startGame(const std::string& program = gameBinary());
+    Started startGame(
+        const std::string& program = gameBinary(), const std::vector<std::string>& arguments = {});
     pid_t gamePid() const { return game_.pid(); }
     // Waits for the game to exit; its exit status, or nullopt on time-out.
     std::optional<int> waitForExit(std::chrono::milliseconds timeout = 5s);
