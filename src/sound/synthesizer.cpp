@@ -233,6 +233,13 @@ void Synthesizer::renderCue(CueVoice& voice, Block& block, int frames)
         cuePitch(shape, t, voice.ballPitch), voice.timbre);
 }
 
+bool Synthesizer::hasSomethingToPlay()
+{
+    const std::lock_guard lock(mutex_);
+    return std::ranges::any_of(toldListening_, &Listening::playing)
+        || std::ranges::any_of(toldCues_, [](unsigned cues) { return cues != 0; });
+}
+
 bool Synthesizer::render(std::span<std::int16_t> interleaved)
 {
     std::array<unsigned, timbreCount> cues {};

@@ -48,6 +48,8 @@ public:
     // From the audio thread: the next frames, interleaved left and right. False when they are
     // silent and stay so until something new is told.
     bool render(std::span<std::int16_t> interleaved);
+    // From the audio thread, once render has said silent: whether what was told since sounds.
+    bool hasSomethingToPlay();
 
 private:
     // A value that follows its target smoothly, so that pan and pitch never click.
