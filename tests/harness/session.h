@@ -81,6 +81,8 @@ public:
     Desktop desktop() const { return options_.desktop; }
     pid_t xServerPid() const { return xvfb_.pid(); }
     pid_t soundServerPid() const { return soundServer_.pid(); }
+    // Ends the sound server and starts it again, as when the user's audio restarts.
+    void restartSoundServer();
     pid_t sessionBusPid() const { return sessionBus_.pid(); }
     pid_t accessibilityBusPid() const { return accessibilityBus_.pid(); }
     // What a program started in the session finds in its environment: "NAME=value" to set,
@@ -174,6 +176,7 @@ private:
     void startNestedServer(int width, int height);
     void startBuses();
     void startSoundServer();
+    void runSoundServer();
     void parkPointer() const;
     int input(std::vector<std::string> args) const;
 
