@@ -11,7 +11,7 @@ class Synthesizer;
 // PulseAudio service), from a thread of its own that renders straight into the server's
 // buffers as the server asks for them. The server's library is loaded when the first output
 // starts, never at the program's start: a game without sound loads nothing for it.
-// Small buffers keep what is heard within a tick (15.625 ms) of the play. Once the play has
+// Small buffers keep what is heard within about a tick (15.625 ms) of the play. Once the play has
 // been silent a while the stream and the connection close, so nothing keeps the server or the
 // device awake while no game runs; the next thing to hear opens them again. A server that is
 // missing, gone or not answering is tried again when there is something to hear, at most once
