@@ -70,8 +70,9 @@ clean:
 
 # --- Benchmarks and packaging --------------------------------------------------------------
 # `make bench` prints every figure: the rules benchmarks (time and heap allocations per call),
-# the real game's tick cadence (idle, then with the other core busy) and the comparison with
-# the floor program (start-up, memory, CPU). `make package` builds the .deb in $(PACKAGE_DIR).
+# the real game's tick cadence (idle, then with the other core busy), the comparison with
+# the floor program (start-up, memory, CPU) and what sound costs. `make package` builds the
+# .deb in $(PACKAGE_DIR).
 .PHONY: bench bench-sound package
 
 BENCH_TARGETS = zorvik rules_bench tick_cadence floor floor_comparison
@@ -90,6 +91,9 @@ bench: deps-test
 	@# The same with a screen reader's listener on the bus: the game's CPU against the run above.
 	$(BUILD_DIR)/bench/floor_comparison --game $(BUILD_DIR)/zorvik --floor $(BUILD_DIR)/bench/floor \
 		--accessibility screen-reader
+	@# What playing the sound costs: the game with --sound against itself with --no-sound, on a
+	@# sound server of the session's own.
+	$(BUILD_DIR)/bench/floor_comparison --game $(BUILD_DIR)/zorvik --against no-sound --startup-rounds 0
 
 # The hopper played by ear against random key presses, 20 games each (docs/sound.md):
 # SOUND_GAMES and SOUND_LONGEST (seconds a game may last at most) change the run.

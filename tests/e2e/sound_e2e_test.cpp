@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 // The game's sound as a player hears it: the session's own sound server plays into a null
 // sink, and the test records its monitor while it plays the hopper.
+#include "ball_keeper.h"
 #include "session.h"
 #include "sound/listening.h"
 #include "sound/synthesizer.h"
@@ -179,6 +180,28 @@ TEST(Sound, LandingIsHeardWithinATick)
         GTEST_SKIP() << "a sanitized game's delays say nothing of the real one's";
     EXPECT_LT(late, 3 * tick); // 12.5-14.5 ms measured on an idle machine
     EXPECT_GT(late, -tick) << "heard before it happened: the landing came on another tick";
+}
+
+// While no game runs the game holds no stream on the sound server, so that the server and the
+// device can sleep. A server that goes away and comes back (the user's audio restarted) is
+// heard again, the game playing on.
+TEST(Sound, LeavesTheServerAloneInSilenceAndFindsItAgain)
+{
+    Played game({ "--sound" });
+    sleepFor(500ms); // whatever the start sounded has died away
+    EXPECT_EQ(game.x.captureTool({ "pactl", "list", "short", "sink-inputs" }), "");
+    BallKeeper player(game.x);
+    ASSERT_TRUE(player.startGames());
+    player.keepPlayingUntil(Clock::now() + 1s);
+    const SoundRecorder::Heard before = game.ears.latest(SoundRecorder::rate / 2);
+    game.x.restartSoundServer();
+    const SoundRecorder ears(game.x);
+    player.keepPlayingUntil(Clock::now() + 4s); // the game tries the server once a second
+    ASSERT_FALSE(player.ballLost());
+    const SoundRecorder::Heard after = ears.latest(SoundRecorder::rate / 2);
+    std::printf("rms before the restart %.3f, after %.3f\n",
+        std::max(level(before, 0), level(before, 1)), std::max(level(after, 0), level(after, 1)));
+    EXPECT_GT(std::max(level(after, 0), level(after, 1)), 0.03);
 }
 
 // Two differences in a row: the platform's low hum all but goes, the ball's tone stays.

@@ -363,18 +363,32 @@ void Session::startSoundServer()
     // Its state and socket in the session's own directory; no login session, no D-Bus.
     environment_.push_back("PULSE_RUNTIME_PATH=" + runtimeDir_.path + "/pulse");
     environment_.push_back("PULSE_STATE_PATH=" + runtimeDir_.path + "/pulse");
+    runSoundServer();
+}
+
+void Session::restartSoundServer()
+{
+    soundServer_.stop();
+    runSoundServer();
+}
+
+void Session::runSoundServer()
+{
     soundServer_ = ChildProcess(launch({ "pulseaudio", "--daemonize=no", "--exit-idle-time=-1",
         "-n", "--use-pid-file=no", "--disable-shm=yes",
         std::string("--load=module-null-sink rate=48000 sink_name=") + soundSink,
-        "--load=module-native-protocol-unix auth-anonymous=1 socket=" + socket }));
+        "--load=module-native-protocol-unix auth-anonymous=1 socket=" + runtimeDir_.path
+            + "/pulse/native" }));
     if (!waitUntil([&] { return runTool({ "pactl", "info" }) == 0; }, 10s, 50ms))
         throw std::runtime_error("the sound server did not start");
 }
 
-Session::Started Session::startGame(const std::string& program)
+Session::Started Session::startGame(
+    const std::string& program, const std::vector<std::string>& arguments)
 {
     std::vector<std::string> args { program };
     args.insert(args.end(), options_.gameArguments.begin(), options_.gameArguments.end());
+    args.insert(args.end(), arguments.begin(), arguments.end());
     Launch game = launch(args);
     game.quiet = false; // the game's own output stays visible
     game.environment.insert(

@@ -81,6 +81,8 @@ public:
     Desktop desktop() const { return options_.desktop; }
     pid_t xServerPid() const { return xvfb_.pid(); }
     pid_t soundServerPid() const { return soundServer_.pid(); }
+    // Ends the sound server and starts it again, as when the user's audio restarts.
+    void restartSoundServer();
     pid_t sessionBusPid() const { return sessionBus_.pid(); }
     pid_t accessibilityBusPid() const { return accessibilityBus_.pid(); }
     // What a program started in the session finds in its environment: "NAME=value" to set,
@@ -92,12 +94,14 @@ public:
 
     // Starts the game, or another program with the same two windows, and waits until both
     // windows are on screen and painted; with the reader, until their tree is read too. When
-    // the program started, and when its windows were mapped and painted.
+    // the program started, and when its windows were mapped and painted. `arguments` follow
+    // the session's own game arguments.
     struct Started {
         std::chrono::steady_clock::time_point at;
         Shown shown;
     };
-    Started startGame(const std::string& program = gameBinary());
+    Started startGame(
+        const std::string& program = gameBinary(), const std::vector<std::string>& arguments = {});
     pid_t gamePid() const { return game_.pid(); }
     // Waits for the game to exit; its exit status, or nullopt on time-out.
     std::optional<int> waitForExit(std::chrono::milliseconds timeout = 5s);
@@ -172,6 +176,7 @@ private:
     void startNestedServer(int width, int height);
     void startBuses();
     void startSoundServer();
+    void runSoundServer();
     void parkPointer() const;
     int input(std::vector<std::string> args) const;
 

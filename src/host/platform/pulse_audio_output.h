@@ -8,12 +8,16 @@ namespace zorvik {
 class Synthesizer;
 
 // Plays a synthesizer of its own through the desktop's sound server (PulseAudio, or PipeWire's
-// PulseAudio service), on a thread of its own. The server's library is loaded when the first
-// output starts, never at the program's start: a game without sound loads nothing for it.
-// Small buffers keep what is heard within a tick (15.625 ms) of the play. A server that is
-// missing, or gone mid-game, leaves the game silent, with one line on standard error for the
-// whole run. A server that stops answering holds the thread in the library: the output lets
-// it go rather than wait for it, and what the thread uses lives as long as the thread.
+// PulseAudio service), from a thread of its own that renders straight into the server's
+// buffers as the server asks for them. The server's library is loaded when the first output
+// starts, never at the program's start: a game without sound loads nothing for it.
+// Small buffers keep what is heard within about a tick (15.625 ms) of the play. Once the play has
+// been silent a while the stream and the connection close, so nothing keeps the server or the
+// device awake while no game runs; the next thing to hear opens them again. A server that is
+// missing, gone or not answering is tried again when there is something to hear, at most once
+// a second, with one line on standard error for the whole run. Nothing the game's thread does
+// waits for the server, and the thread never waits on it either: it talks to it
+// asynchronously, with a deadline.
 class PulseAudioOutput {
 public:
     PulseAudioOutput();
