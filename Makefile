@@ -96,13 +96,16 @@ bench: deps-test
 	$(BUILD_DIR)/bench/floor_comparison --game $(BUILD_DIR)/zorvik --against no-sound --startup-rounds 0
 
 # The hopper played by ear against random key presses, 20 games each (docs/sound.md):
-# SOUND_GAMES and SOUND_LONGEST (seconds a game may last at most) change the run.
+# SOUND_GAMES and SOUND_LONGEST (seconds of full-speed play a game may last at most) change
+# the run, and SOUND_SPEED plays the game slower (--speed, in percent).
 SOUND_GAMES ?= 20
 SOUND_LONGEST ?= 20
+SOUND_SPEED ?= 100
 bench-sound: deps-test
 	cmake -S . -B $(BUILD_DIR) $(CMAKE_FLAGS) >/dev/null
 	cmake --build $(BUILD_DIR) -j $(JOBS) --target zorvik sound_player
-	$(BUILD_DIR)/bench/sound_player --games $(SOUND_GAMES) --longest $(SOUND_LONGEST)
+	$(BUILD_DIR)/bench/sound_player --games $(SOUND_GAMES) --longest $(SOUND_LONGEST) \
+		--speed $(SOUND_SPEED)
 
 # The package is built in a tree of its own, with the distribution's hardening flags
 # (dpkg-buildflags, all hardening features on; the preprocessor flags go with the C++ ones).

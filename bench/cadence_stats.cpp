@@ -26,7 +26,8 @@ double percentile(const std::vector<double>& sorted, double share)
 
 } // namespace
 
-CadenceStats cadenceOf(Clock::time_point start, const std::vector<Clock::time_point>& tickTimes)
+CadenceStats cadenceOf(Clock::time_point start, const std::vector<Clock::time_point>& tickTimes,
+    std::chrono::nanoseconds period)
 {
     CadenceStats stats;
     stats.ticks = tickTimes.size();
@@ -44,7 +45,7 @@ CadenceStats cadenceOf(Clock::time_point start, const std::vector<Clock::time_po
     stats.largestGapMs = gaps.back();
     const auto due = start
         + std::chrono::duration_cast<Clock::duration>(
-            TickSchedule::period * static_cast<long long>(tickTimes.size()));
+            period * static_cast<long long>(tickTimes.size()));
     stats.driftMs = milliseconds(tickTimes.back() - due);
     return stats;
 }

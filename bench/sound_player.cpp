@@ -8,9 +8,12 @@
 // nothing.
 //
 //   sound_player [--games N] [--longest SECONDS] [--players ear,steering,random] [--seed N]
+//                [--speed PERCENT]
 //
 // "steering" is the ear player without its leaps: how long the platform's place alone keeps
-// the ball up. A game that outlasts --longest is stopped there and counted that long.
+// the ball up. A game that outlasts --longest is stopped there and counted that long. --speed
+// runs the game slower, as a player who needs time would; the players keep their pace, and
+// --longest counts seconds of full-speed play (at 50 % a game may last twice as long).
 
 #include "session.h"
 #include "sound/synthesizer.h"
@@ -39,6 +42,7 @@ struct Options {
     double longestSeconds = 20;
     std::vector<std::string> players { "ear", "steering", "random" };
     unsigned seed = 16;
+    int speedPercent = 100;
 };
 
 Options parse(int argc, char* argv[])
@@ -50,6 +54,8 @@ Options parse(int argc, char* argv[])
             o.games = std::stoi(value);
         else if (name == "--longest")
             o.longestSeconds = std::stod(value);
+        else if (name == "--speed")
+            o.speedPercent = std::stoi(value);
         else if (name == "--seed")
             o.seed = static_cast<unsigned>(std::stoul(value));
         else if (name == "--players") {
@@ -256,9 +262,11 @@ int main(int argc, char* argv[])
 {
     using namespace zorvik::bench;
     try {
-        const Options options = parse(argc, argv);
+        Options options = parse(argc, argv);
+        options.longestSeconds = options.longestSeconds * 100 / options.speedPercent;
         SessionOptions sessionOptions;
-        sessionOptions.gameArguments = { "--sound" };
+        sessionOptions.gameArguments
+            = { "--sound", "--speed", std::to_string(options.speedPercent) };
         sessionOptions.soundServer = true;
         Session x(sessionOptions);
         SoundRecorder ears(x);
@@ -279,8 +287,9 @@ int main(int argc, char* argv[])
             medians.emplace_back(player, median(lengths));
             std::printf("  -> median %.2f s\n", medians.back().second);
         }
-        std::printf("\nHopper games of %d per player, each stopped at %.0f s at the longest:\n",
-            options.games, options.longestSeconds);
+        std::printf("\nHopper games at %d %% speed, %d per player, each stopped at %.0f s at the "
+                    "longest:\n",
+            options.speedPercent, options.games, options.longestSeconds);
         for (const auto& [player, m] : medians)
             std::printf("  %-9s median %6.2f s\n", player.c_str(), m);
         const auto randomMedian = std::find_if(

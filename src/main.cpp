@@ -12,6 +12,7 @@
 #include "host/app/platform_start.h"
 #include "host/app/quit_on_signal.h"
 #include "host/app/silent_bus_guard.h"
+#include "host/platform/tick_timer.h"
 #include "host/sound/game_sound.h"
 #include "host/view/host_window.h"
 
@@ -52,6 +53,7 @@ int main(int argc, char* argv[])
     zorvik::CommandLine commandLine(argc, argv);
     if (const auto status = commandLine.exitStatus())
         return *status;
+    zorvik::TickTimer::setSpeed(commandLine.speedPercent());
     const zorvik::PlatformRequest platform { commandLine.platform(), commandLine.display(),
         commandLine.platformPluginPath() };
     const zorvik::PlatformChoice choice = zorvik::choosePlatform(platform);

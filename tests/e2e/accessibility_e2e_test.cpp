@@ -148,6 +148,27 @@ TEST(ScreenReader, HearsScoresChangeAtAPaceAPersonCanFollow)
     }
 }
 
+// At --speed 50 both windows tick 32 times a second. The score, one a tick, counts a game's
+// ticks; a busy machine makes ticks late but never closer than a period, so a game holds no
+// more than 32 a second of the time from its Return to its box, plus the first.
+TEST(ScreenReader, SlowerGameTicksAtItsSpeed)
+{
+    Session x({ .accessibility = Accessibility::Read, .gameArguments = { "--speed", "50" } });
+    x.startGame();
+    for (const char* name : { "Zorvik!", "Zorvik Again!" }) {
+        SCOPED_TRACE(name);
+        const Window window = x.waitForWindow(name);
+        x.focus(window);
+        const auto start = std::chrono::steady_clock::now();
+        x.type({ "key", "Return" });
+        ASSERT_TRUE(waitUntil([&] { return x.boxOf(window).has_value(); }, 2 * longestGame));
+        const std::chrono::duration<double> played = std::chrono::steady_clock::now() - start;
+        const std::string ticks = x.reader().text(name, "Score");
+        ASSERT_TRUE(isNumber(ticks)) << ticks;
+        EXPECT_LE(std::stol(ticks), 32 * played.count() + 1) << "in " << played.count() << " s";
+    }
+}
+
 // WCAG's contrast ratio of two colours, 0xRRGGBB.
 double contrast(unsigned a, unsigned b)
 {

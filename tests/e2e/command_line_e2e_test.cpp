@@ -109,6 +109,8 @@ TEST(CommandLine, EachWayOfStartingEndsAsItShould)
         { "", "--help", 0, "Left, Right" },
         { "", "--help", 0, "--no-sound" },
         { "", "--sound --no-sound", 2, "contradict" },
+        { "", "--speed 24", 2, "from 25 to 100, not '24'" },
+        { "", "--speed 50x", 2, "not '50x'. Try" },
         { "", "-h", 0, "QT_QPA_PLATFORM" },
         { "", "--version", 0, "zorvik 1.0" },
         { "", "-v", 0, "zorvik 1.0" },

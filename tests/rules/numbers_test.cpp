@@ -159,5 +159,18 @@ TEST(TickSchedule, KeepsPhaseAndNeverBursts)
     EXPECT_EQ(other.nextDeadline(), nanoseconds(1'015'625'000));
 }
 
+// A slower game ticks exactly 64 x percent / 100 times a second, also where its period is no
+// whole number of nanoseconds (33 %: 21.12 a second), after ten years of uptime.
+TEST(TickSchedule, SlowerSpeedKeepsItsExactRate)
+{
+    TickSchedule schedule(33);
+    const std::chrono::nanoseconds from = std::chrono::hours(24 * 3653);
+    int ticks = 0;
+    for (schedule.start(from);
+         ticks <= 528 && schedule.nextDeadline() <= from + std::chrono::seconds(25);)
+        ticks += schedule.tickDue(schedule.nextDeadline());
+    EXPECT_EQ(ticks, 528);
+}
+
 } // namespace
 } // namespace zorvik

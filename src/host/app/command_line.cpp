@@ -3,6 +3,7 @@
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <charconv>
 #include <cstdio>
 #include <string_view>
 
@@ -98,6 +99,19 @@ std::string local8Bit(const QString& text)
     return text.toLocal8Bit().toStdString();
 }
 
+// A speed as --speed takes it: a whole number of percent in range, and nothing else ("50x",
+// " 50" and "5e1" are typing mistakes, not speeds).
+std::optional<int> readSpeedPercent(const std::string& text)
+{
+    int percent = 0;
+    const char* end = text.data() + text.size();
+    const auto [stop, error] = std::from_chars(text.data(), end, percent);
+    if (error != std::errc() || stop != end || percent < TickSchedule::slowestPercent
+        || percent > TickSchedule::fullPercent)
+        return std::nullopt;
+    return percent;
+}
+
 } // namespace
 
 CommandLine::CommandLine(int argc, char* argv[])
@@ -130,8 +144,15 @@ void CommandLine::read(int argc, char* argv[], std::string program)
         QStringLiteral("Play the sound cues even without a screen reader."));
     const QCommandLineOption noSound(
         QStringLiteral("no-sound"), QStringLiteral("No sound, even with a screen reader."));
+    const QCommandLineOption speed(QStringLiteral("speed"),
+        QStringLiteral("Play slower, for players who need time: the whole game at PERCENT of "
+                       "its full speed, from %1 to %2 (the default).")
+            .arg(TickSchedule::slowestPercent)
+            .arg(TickSchedule::fullPercent),
+        QStringLiteral("PERCENT"));
     parser.addOption(sound);
     parser.addOption(noSound);
+    parser.addOption(speed);
     std::vector<QCommandLineOption> qt;
     for (const QtOption& option : qtOptions) {
         qt.emplace_back(QString::fromLatin1(option.name));
@@ -186,6 +207,18 @@ void CommandLine::read(int argc, char* argv[], std::string program)
         sound_ = SoundChoice::Always;
     else if (parser.isSet(noSound))
         sound_ = SoundChoice::Never;
+    if (parser.isSet(speed)) {
+        const QString text = parser.value(speed); // the last one given
+        const std::optional<int> percent = readSpeedPercent(local8Bit(text));
+        if (!percent) {
+            fail(QStringLiteral("--speed takes a whole number from %1 to %2, not '%3'.")
+                     .arg(TickSchedule::slowestPercent)
+                     .arg(TickSchedule::fullPercent)
+                     .arg(text));
+            return;
+        }
+        speedPercent_ = *percent;
+    }
     platform_ = last("platform");
     display_ = last("display");
     platformPluginPath_ = last("platformpluginpath");

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "game/tick_schedule.h"
 #include "host/sound/game_sound.h"
 
 #include <optional>
@@ -24,6 +25,8 @@ public:
     std::optional<std::string> platformPluginPath() const { return platformPluginPath_; }
     // --sound, --no-sound, or neither: sound with a screen reader.
     SoundChoice sound() const { return sound_; }
+    // --speed: the game's speed in percent of full speed.
+    int speedPercent() const { return speedPercent_; }
 
     // Arguments for the application object: the program name and Qt's options but -platform,
     // which reaches Qt through QT_QPA_PLATFORM once the platform has been checked. The array
@@ -41,6 +44,7 @@ private:
     std::optional<std::string> display_;
     std::optional<std::string> platformPluginPath_;
     SoundChoice sound_ = SoundChoice::WithScreenReader;
+    int speedPercent_ = TickSchedule::fullPercent;
     std::vector<std::string> qtArguments_;
     std::vector<char*> qtArgv_;
     int qtArgc_ = 0;

@@ -13,6 +13,8 @@ namespace zorvik {
 
 namespace {
 
+int speedPercent = TickSchedule::fullPercent;
+
 TickSchedule::Time now()
 {
     // steady_clock is CLOCK_MONOTONIC on Linux, the clock the timerfd runs on.
@@ -23,12 +25,18 @@ TickSchedule::Time now()
 
 TickTimer::TickTimer(QObject* parent)
     : QObject(parent)
+    , schedule_(speedPercent)
     , fd_(timerfd_create(CLOCK_MONOTONIC, TFD_NONBLOCK | TFD_CLOEXEC))
 {
     if (fd_ < 0)
         throw std::system_error(errno, std::generic_category(), "cannot make a tick timer");
     notifier_ = new QSocketNotifier(fd_, QSocketNotifier::Read, this);
     connect(notifier_, &QSocketNotifier::activated, this, &TickTimer::wake);
+}
+
+void TickTimer::setSpeed(int percent)
+{
+    speedPercent = percent;
 }
 
 TickTimer::~TickTimer()
