@@ -59,17 +59,17 @@ GameOverBox::GameOverBox(QWidget& window, KeyGate& keys)
 }
 
 GameOverBox* GameOverBox::open(
-    QWidget& window, const QWidget& playArea, const QString& finalScore, KeyGate& keys)
+    QWidget& window, const QWidget& playArea, const GameOverWords& words, KeyGate& keys)
 {
     auto* box = new GameOverBox(window, keys);
     // Once the box and everything it made are gone, not in the middle of its teardown.
     connect(box, &QObject::destroyed, [] { QTimer::singleShot(0, returnFreedMemory); });
-    box->describe(window.windowTitle() + QStringLiteral(": Game Over"), finalScore);
+    box->describe(window.windowTitle() + QStringLiteral(": Game Over"), words);
     // The player may be playing the other window: the box takes the keyboard only from its
     // own window, and otherwise waits until the player comes back to it, announced meanwhile.
     const bool takeKeyboard = window.isActiveWindow();
     if (!takeKeyboard)
-        addGameOverNews(*box, box->accessibleName(), finalScore);
+        addGameOverNews(*box, box->accessibleName(), words.told);
     box->placeOver(playArea);
     if (!box->isWindow()) {
         box->show();
@@ -86,7 +86,7 @@ GameOverBox* GameOverBox::open(
     return box;
 }
 
-void GameOverBox::describe(const QString& name, const QString& finalScore)
+void GameOverBox::describe(const QString& name, const GameOverWords& words)
 {
     // Both windows' boxes share a caption: a reader tells them apart by their names.
     setAccessibleName(name);
@@ -94,13 +94,13 @@ void GameOverBox::describe(const QString& name, const QString& finalScore)
     // the box's own text, which takes no text selection (see the constructor), rather than
     // the box's informative text, which would. A reader reads the alert's loose labels as it
     // gets the focus, then the focused button with its description, and only the button when
-    // asked where the player is: the score is the button's description, and the text is tied
-    // to the button, so that the score is read once.
-    setText(text() + QLatin1Char('\n') + finalScore);
+    // asked where the player is: the scores are the button's description, and the text is
+    // tied to the button, so that the final score is read once.
+    setText(text() + QLatin1Char('\n') + words.shown);
     QAbstractButton* ok = buttons().value(0);
     if (!ok)
         return;
-    ok->setAccessibleDescription(finalScore);
+    ok->setAccessibleDescription(words.told);
     for (QLabel* label : findChildren<QLabel*>())
         if (label->text() == text())
             label->setBuddy(ok);

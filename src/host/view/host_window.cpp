@@ -188,7 +188,7 @@ float HostWindow::clientHeight() const
 
 void HostWindow::showGameOverBox()
 {
-    box_ = GameOverBox::open(*this, *playArea_, gameOverDescription(*form_), keys_);
+    box_ = GameOverBox::open(*this, *playArea_, gameOverWords(*form_), keys_);
     connect(box_, &GameOverBox::dismissed, this, &HostWindow::gameOverBoxDismissed);
 }
 
