@@ -123,7 +123,7 @@ TEST(Orca, ReadsWindowsBoxesAndStaysQuietDuringPlay)
     EXPECT_TRUE(gameSaid.empty()) << "said during play:" << quoted(gameSaid);
 }
 
-// Orca started while the game runs finds it: it reads the window the player is at, and the
+// Orca started while a box is open finds it: it reads the box as it opened, and the
 // other as the player goes there.
 TEST(Orca, StartedAfterTheGameReadsIt)
 {
@@ -131,12 +131,14 @@ TEST(Orca, StartedAfterTheGameReadsIt)
     x.startGame();
     const Window tower = x.waitForWindow("Zorvik!");
     const Window hopper = x.waitForWindow("Zorvik Again!");
-    x.focus(tower);
+    x.key(tower, "Return");
+    ASSERT_TRUE(waitUntil([&] { return x.boxOf(tower).has_value(); }, longestGame));
     x.startOrca();
-    EXPECT_TRUE(hears(x, 0, { "Zorvik! frame\\.", "PRESS THE ENTER BUTTON TO START\\." }));
+    EXPECT_TRUE(hears(x, 0, { "alert Zorvik!: Game Over\\.", "OK push button\\.", newHighScore }));
     const std::size_t from = x.spokenReader().said().size();
-    x.focus(hopper);
-    EXPECT_TRUE(hears(x, from, { "Zorvik Again! frame\\.", "PRESS ENTER TO START\\." }));
+    x.runTool({ "xdotool", "windowactivate", std::to_string(hopper) }); // a click races Orca
+    EXPECT_TRUE(
+        hears(x, from, { "Zorvik Again! frame 1 unfocused dialog\\.", "PRESS ENTER TO START\\." }));
 }
 
 } // namespace

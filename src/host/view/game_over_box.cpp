@@ -12,6 +12,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -35,6 +36,11 @@ GameOverBox::GameOverBox(QWidget& window, KeyGate& keys)
     // standard button, whether it is shown or not, and reading that icon loads every image
     // format plugin Qt has, about a megabyte, for a box that shows no picture.
     setDefaultButton(addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
+    // Qt's button panel hands its focus on to its first button, and so reports itself focused
+    // whenever the OK button is: a reader started while the box is open would take the panel
+    // for where the player is and read no score. The OK button takes the focus itself.
+    if (auto* panel = findChild<QDialogButtonBox*>())
+        panel->setFocusProxy(nullptr);
     // Not modal to Qt: Qt drops a close request to a window a modal box blocks, and the player
     // must be able to close a window with its box open. The window takes no keys and no ticks
     // while its box is open, which makes the box modal to its own window only.
