@@ -76,6 +76,8 @@ TEST(Orca, ReadsWindowsBoxesAndStaysQuietDuringPlay)
     const Window hopper = x.waitForWindow("Zorvik Again!");
     const std::string towerRead[] = { "Zorvik! frame\\.", "PRESS THE ENTER BUTTON TO START\\." };
     const std::string hopperRead[] = { "Zorvik Again! frame\\.", "PRESS ENTER TO START\\." };
+    EXPECT_TRUE(hears(x, 0, { towerRead[0] })); // alone at start-up, never the hopper
+    EXPECT_FALSE(hears(x, 0, { hopperRead[0] }, 0ms)) << quoted(saidSince(x, 0));
     std::size_t from = x.spokenReader().said().size();
     x.focus(hopper);
     EXPECT_TRUE(hears(x, from, { hopperRead[0], hopperRead[1] }));
