@@ -121,6 +121,11 @@ void PlayWindow::CheckGameOver()
     host_.showGameOverBox();
 }
 
+bool PlayWindow::finalScoreBeatsHighScore() const
+{
+    return readScoreText(lblScore.Caption) > readScoreText(lblHighScore.Caption);
+}
+
 void PlayWindow::gameOverBoxClosed()
 {
     if (!gameOverBoxOpen_)

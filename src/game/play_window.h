@@ -41,6 +41,9 @@ public:
     // The host calls this when the player dismisses the "Game Over" box.
     void gameOverBoxClosed();
     bool gameOverBoxOpen() const { return gameOverBoxOpen_; }
+    // While the box is open: whether the final score beats the high score the window had
+    // before this game, which it replaces once the box is dismissed.
+    bool finalScoreBeatsHighScore() const;
 
     const WindowFrame& frame() const { return frame_; }
     const std::vector<Control>& controls() const { return controls_; }

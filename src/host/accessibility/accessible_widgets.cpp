@@ -170,9 +170,20 @@ void promptChanged(QLabel& label)
     window->setAccessibleDescription(label.isVisibleTo(window) ? label.text() : QString());
 }
 
-QString gameOverDescription(const PlayWindow& form)
+GameOverWords gameOverWords(const PlayWindow& form)
 {
-    return QStringLiteral("Final score: ") + QString::fromStdString(form.lblScore.Caption);
+    const QString finalScore = QString::fromStdString(form.lblScore.Caption);
+    // The window shows its new high score only once the box is dismissed; the rules tell
+    // meanwhile whether this game set it.
+    const bool newHighScore = form.finalScoreBeatsHighScore();
+    const QString highScore
+        = newHighScore ? finalScore : QString::fromStdString(form.lblHighScore.Caption);
+    GameOverWords words;
+    words.shown = QStringLiteral("Final score: ") + finalScore;
+    words.told = words.shown + QStringLiteral(". High score: ") + highScore;
+    if (newHighScore)
+        words.told += QStringLiteral(". New high score");
+    return words;
 }
 
 } // namespace zorvik

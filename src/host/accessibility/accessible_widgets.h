@@ -29,7 +29,13 @@ QString describeLabel(QLabel& label, const std::string& controlName);
 // visibility changed.
 void promptChanged(QLabel& label);
 
-// The final score a "Game Over" box shows under its text: "Final score: N".
-QString gameOverDescription(const PlayWindow& form);
+// What a "Game Over" box says of the game that ended: under its text the final score, "Final
+// score: N"; to a reader the high score besides, "Final score: N. High score: M", and "New
+// high score" when the final score set it.
+struct GameOverWords {
+    QString shown;
+    QString told;
+};
+GameOverWords gameOverWords(const PlayWindow& form);
 
 } // namespace zorvik

@@ -23,7 +23,7 @@ QAccessibleInterface* newsInterface(const QString&, QObject* object)
 
 } // namespace
 
-void addGameOverNews(QWidget& box, const QString& name, const QString& finalScore)
+void addGameOverNews(QWidget& box, const QString& name, const QString& description)
 {
     static const bool installed = [] {
         QAccessible::installFactory(newsInterface);
@@ -34,7 +34,7 @@ void addGameOverNews(QWidget& box, const QString& name, const QString& finalScor
     auto* news = new QWidget(&box);
     news->setProperty(newsProperty, true);
     news->setAccessibleName(name);
-    news->setAccessibleDescription(finalScore);
+    news->setAccessibleDescription(description);
     news->setFocusPolicy(Qt::NoFocus);
     news->setGeometry(0, 0, 1, 1);
 }

@@ -12,6 +12,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QPainter>
@@ -35,6 +36,11 @@ GameOverBox::GameOverBox(QWidget& window, KeyGate& keys)
     // standard button, whether it is shown or not, and reading that icon loads every image
     // format plugin Qt has, about a megabyte, for a box that shows no picture.
     setDefaultButton(addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
+    // Qt's button panel hands its focus on to its first button, and so reports itself focused
+    // whenever the OK button is: a reader started while the box is open would take the panel
+    // for where the player is and read no score. The OK button takes the focus itself.
+    if (auto* panel = findChild<QDialogButtonBox*>())
+        panel->setFocusProxy(nullptr);
     // Not modal to Qt: Qt drops a close request to a window a modal box blocks, and the player
     // must be able to close a window with its box open. The window takes no keys and no ticks
     // while its box is open, which makes the box modal to its own window only.
@@ -59,17 +65,17 @@ GameOverBox::GameOverBox(QWidget& window, KeyGate& keys)
 }
 
 GameOverBox* GameOverBox::open(
-    QWidget& window, const QWidget& playArea, const QString& finalScore, KeyGate& keys)
+    QWidget& window, const QWidget& playArea, const GameOverWords& words, KeyGate& keys)
 {
     auto* box = new GameOverBox(window, keys);
     // Once the box and everything it made are gone, not in the middle of its teardown.
     connect(box, &QObject::destroyed, [] { QTimer::singleShot(0, returnFreedMemory); });
-    box->describe(window.windowTitle() + QStringLiteral(": Game Over"), finalScore);
+    box->describe(window.windowTitle() + QStringLiteral(": Game Over"), words);
     // The player may be playing the other window: the box takes the keyboard only from its
     // own window, and otherwise waits until the player comes back to it, announced meanwhile.
     const bool takeKeyboard = window.isActiveWindow();
     if (!takeKeyboard)
-        addGameOverNews(*box, box->accessibleName(), finalScore);
+        addGameOverNews(*box, box->accessibleName(), words.told);
     box->placeOver(playArea);
     if (!box->isWindow()) {
         box->show();
@@ -86,7 +92,7 @@ GameOverBox* GameOverBox::open(
     return box;
 }
 
-void GameOverBox::describe(const QString& name, const QString& finalScore)
+void GameOverBox::describe(const QString& name, const GameOverWords& words)
 {
     // Both windows' boxes share a caption: a reader tells them apart by their names.
     setAccessibleName(name);
@@ -94,13 +100,13 @@ void GameOverBox::describe(const QString& name, const QString& finalScore)
     // the box's own text, which takes no text selection (see the constructor), rather than
     // the box's informative text, which would. A reader reads the alert's loose labels as it
     // gets the focus, then the focused button with its description, and only the button when
-    // asked where the player is: the score is the button's description, and the text is tied
-    // to the button, so that the score is read once.
-    setText(text() + QLatin1Char('\n') + finalScore);
+    // asked where the player is: the scores are the button's description, and the text is
+    // tied to the button, so that the final score is read once.
+    setText(text() + QLatin1Char('\n') + words.shown);
     QAbstractButton* ok = buttons().value(0);
     if (!ok)
         return;
-    ok->setAccessibleDescription(finalScore);
+    ok->setAccessibleDescription(words.told);
     for (QLabel* label : findChildren<QLabel*>())
         if (label->text() == text())
             label->setBuddy(ok);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #pragma once
 
+#include "host/accessibility/accessible_widgets.h"
+
 #include <QMessageBox>
 
 class QKeyEvent;
@@ -16,17 +18,17 @@ class KeyGate;
 // Return, Space, Escape, the OK button or closing it dismiss it; the keyboard then goes back to
 // its window if the box had it. The Return that dismisses it is told to the window's key gate,
 // so that, held, it starts no game. To a screen reader it is an alert named for its window
-// ("Zorvik Again!: Game Over", its caption stays the game's) that shows the final score; one
-// that opens away from the keyboard is announced as it opens. Where the desktop gives every new
-// window the keyboard, the box is drawn inside its window, over the play area, with the same
-// rules.
+// ("Zorvik Again!: Game Over", its caption stays the game's) that shows the final score and
+// tells the high score; one that opens away from the keyboard is announced as it opens. Where the
+// desktop gives every new window the keyboard, the box is drawn inside its window, over the play
+// area, with the same rules.
 class GameOverBox final : public QMessageBox {
     Q_OBJECT
 public:
-    // Opens the box over `playArea`, a child of `window`, showing `finalScore` ("Final score:
-    // N") under "Game Over". It deletes itself once dismissed.
+    // Opens the box over `playArea`, a child of `window`, showing the final score under "Game
+    // Over" and telling a reader `words`. It deletes itself once dismissed.
     static GameOverBox* open(
-        QWidget& window, const QWidget& playArea, const QString& finalScore, KeyGate& keys);
+        QWidget& window, const QWidget& playArea, const GameOverWords& words, KeyGate& keys);
 
     // A key that reached the window instead of the box, where a desktop kept the keyboard on
     // the window: the box gets it as the player typed it.
@@ -54,7 +56,7 @@ private:
     // The OK button takes the keyboard's focus within the window, at once if the window is
     // active, else when it next is.
     void takeFocus();
-    void describe(const QString& name, const QString& finalScore);
+    void describe(const QString& name, const GameOverWords& words);
 
     KeyGate& keys_;
     quint32 returnScanCode_ = 0; // the key that went down on the box as Return

@@ -188,7 +188,7 @@ float HostWindow::clientHeight() const
 
 void HostWindow::showGameOverBox()
 {
-    box_ = GameOverBox::open(*this, *playArea_, gameOverDescription(*form_), keys_);
+    box_ = GameOverBox::open(*this, *playArea_, gameOverWords(*form_), keys_);
     connect(box_, &GameOverBox::dismissed, this, &HostWindow::gameOverBoxDismissed);
 }
 
@@ -205,6 +205,9 @@ void HostWindow::openHopper()
     hopper_ = new HostWindow(makeHopper_);
     hopper_->timbre_ = Timbre::Reedy;
     hopper_->setWindowIcon(windowIcon());
+    // Only the start-up window takes the keyboard: the hopper opens beside it unactivated, so
+    // that a screen reader announces one window, not two.
+    hopper_->setAttribute(Qt::WA_ShowWithoutActivating);
     hopper_->load();
     if (shapes_) // opened once this window was already filled
         hopper_->fill();
