@@ -24,9 +24,10 @@ namespace {
 using Clock = std::chrono::steady_clock;
 
 constexpr std::size_t frameBytes = 2 * sizeof(std::int16_t);
-// The server holds two chunks of 10 ms and asks for one at a time: a change in the play is
-// heard within about a tick, with half the wake-ups that 5 ms chunks cost.
-constexpr std::uint32_t chunkBytes = 480 * frameBytes;
+// The server holds two chunks of a tick each (15.625 ms) and asks for one at a time: a change
+// in the play is heard within about a tick, and the thread wakes as often as the game ticks.
+// Each wake-up costs the program more than rendering the chunk does.
+constexpr std::uint32_t chunkBytes = Synthesizer::sampleRate / 64 * frameBytes;
 // Silence this long closes the stream and the connection.
 constexpr int silentFramesBeforeClosing = Synthesizer::sampleRate / 4;
 // A server that has not let the stream play by then is given up on until the next try: one
