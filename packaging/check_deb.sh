@@ -77,8 +77,10 @@ compgen -G "$root/usr/share/icons/hicolor/*/apps/$icon.*" >/dev/null \
     || fail "the desktop entry's icon '$icon' is not in the package"
 [[ $(sed -n 's/^StartupWMClass=//p' "$entry") == "$app_id" ]] \
     || fail "the desktop entry's StartupWMClass is not the application id $app_id"
-command=$(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
-[[ -x $root/usr/games/$command ]] || fail "the desktop entry starts '$command', not in usr/games"
+# The entry's own command and each of its actions' (play with sound, without).
+while read -r command; do
+    [[ -x $root/usr/games/$command ]] || fail "the desktop entry starts '$command', not in usr/games"
+done < <(sed -n 's/^Exec=\([^ ]*\).*/\1/p' "$entry")
 
 # With no display the game says so and exits 1; a missing library would end it with 127.
 status=0
