@@ -158,7 +158,7 @@ void ScreenReaderStatus::searched(bool found)
         readerRegistered_ = found;
         emit changed();
     }
-    if (!found) {
+    if (!found && searchesLeft_ > 0) {
         const int waitMs = firstSearchAgainMs << (searchesWhileReaderStarts - searchesLeft_ - 1);
         QTimer::singleShot(waitMs, this, &ScreenReaderStatus::searchForReader);
     }
