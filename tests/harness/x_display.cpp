@@ -71,6 +71,26 @@ std::optional<std::pair<Window, std::string>> clientIn(Display* display, Window 
     return std::nullopt;
 }
 
+// The clients a window manager manages, oldest first (none without a window manager).
+std::vector<Window> clientList(Display* display)
+{
+    Atom type = 0;
+    int format = 0;
+    unsigned long count = 0, after = 0;
+    unsigned char* data = nullptr;
+    std::vector<Window> clients;
+    if (XGetWindowProperty(display, DefaultRootWindow(display),
+            XInternAtom(display, "_NET_CLIENT_LIST", False), 0, 1024, False, XA_WINDOW, &type,
+            &format, &count, &after, &data)
+            == Success
+        && data) {
+        const auto* windows = reinterpret_cast<const Window*>(data);
+        clients.assign(windows, windows + count);
+        XFree(data);
+    }
+    return clients;
+}
+
 long atom(Display* display, const char* name)
 {
     return static_cast<long>(XInternAtom(display, name, False));
@@ -258,8 +278,18 @@ std::optional<XDisplay::Shown> XDisplay::waitUntilShown(
         }
         // A window manager may map its frame before the program's window inside it, which
         // tells nobody else: every window is looked at now and then too.
+        // Two found in one look are in stacking order, which is not the order they were mapped:
+        // the window manager's client list is.
         if (mapped.size() < names.size() && Clock::now() > lookedAtAll + 20ms) {
-            for (const auto& client : mappedWindows())
+            std::vector<std::pair<Window, std::string>> found = mappedWindows();
+            const std::vector<Window> byMapping = clientList(connection_);
+            const auto mappedAt = [&](const auto& client) {
+                return std::find(byMapping.begin(), byMapping.end(), client.first)
+                    - byMapping.begin();
+            };
+            std::stable_sort(found.begin(), found.end(),
+                [&](const auto& a, const auto& b) { return mappedAt(a) < mappedAt(b); });
+            for (const auto& client : found)
                 note(client);
             lookedAtAll = Clock::now();
         }
