@@ -12,6 +12,7 @@
 #include "host/app/platform_start.h"
 #include "host/app/quit_on_signal.h"
 #include "host/app/silent_bus_guard.h"
+#include "host/platform/game_language.h"
 #include "host/platform/tick_timer.h"
 #include "host/sound/game_sound.h"
 #include "host/view/host_window.h"
@@ -50,6 +51,7 @@ int main(int argc, char* argv[])
 {
     zorvik::watchObjectsBeingMade();
     zorvik::catchQuitSignals();
+    zorvik::chooseGameLanguage();
     zorvik::CommandLine commandLine(argc, argv);
     if (const auto status = commandLine.exitStatus())
         return *status;
@@ -66,6 +68,7 @@ int main(int argc, char* argv[])
     zorvik::PlatformStartWatch platformStart(choice.platform, platform);
     QApplication app(commandLine.qtArgc(), commandLine.qtArgv());
     platformStart.started();
+    zorvik::installGameLanguage(app);
     zorvik::followLateReaders();
     QApplication::setApplicationName(QStringLiteral("zorvik"));
     QApplication::setDesktopFileName(QStringLiteral("io.github.zorvik.zorvik"));
@@ -91,13 +94,13 @@ int main(int argc, char* argv[])
                 tower->loadAndShow();
                 zorvik::tellIfTheDesktopBlurs(*tower);
             } catch (const std::system_error& error) { // out of system resources
-                std::fprintf(stderr, "zorvik: %s\n", error.what());
+                zorvik::sayOnStderr(QString::fromLocal8Bit(error.what()));
                 QCoreApplication::exit(1);
             }
         },
         [] {
-            std::fprintf(
-                stderr, "zorvik: a game already runs on this display: raised its windows\n");
+            zorvik::sayOnStderr(zorvik::gameText(
+                "Startup", "a game already runs on this display: raised its windows"));
             QCoreApplication::exit(0);
         });
     const int status = QApplication::exec();

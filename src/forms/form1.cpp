@@ -2,6 +2,7 @@
 #include "forms/form1.h"
 
 #include "game/collision.h"
+#include "game/translatable.h"
 
 namespace zorvik {
 
@@ -47,11 +48,14 @@ Control brick(int index, float left, float top)
 std::vector<Control> towerLayout()
 {
     return {
-        labelRow("Label1", 3960, scoreRowTop, 1095, "High Score:", LabelFont::Bold),
+        labelRow("Label1", 3960, scoreRowTop, 1095, TRANSLATABLE("PlayWindow", "High Score:"),
+            LabelFont::Bold),
         labelRow("lblHighScore", 5160, scoreRowTop, 975, "0", LabelFont::Bold),
         labelRow("lblScore", 720, scoreRowTop, 975, "0", LabelFont::Bold),
-        labelRow("lblScore1", 0, scoreRowTop, 615, "Score:", LabelFont::Bold),
-        labelRow("lblStart", 1440, 3600, 3135, "PRESS THE ENTER BUTTON TO START",
+        labelRow("lblScore1", 0, scoreRowTop, 615, TRANSLATABLE("PlayWindow", "Score:"),
+            LabelFont::Bold),
+        labelRow("lblStart", 1440, 3600, 3135,
+            TRANSLATABLE("PlayWindow", "PRESS THE ENTER BUTTON TO START"),
             LabelFont::WindowDefault),
         brick(6, 5520, 360),
         brick(5, 2880, 960),

@@ -2,6 +2,7 @@
 #include "forms/form2.h"
 
 #include "game/collision.h"
+#include "game/translatable.h"
 
 namespace zorvik {
 
@@ -31,11 +32,14 @@ constexpr float scoreRowTop = 6240;
 std::vector<Control> hopperLayout()
 {
     return {
-        labelRow("lblHighScore1", 4560, scoreRowTop, 1095, "High Score:", LabelFont::Bold),
-        labelRow("lblScore1", 240, scoreRowTop, 615, "Score:", LabelFont::Bold),
+        labelRow("lblHighScore1", 4560, scoreRowTop, 1095,
+            TRANSLATABLE("PlayWindow", "High Score:"), LabelFont::Bold),
+        labelRow("lblScore1", 240, scoreRowTop, 615, TRANSLATABLE("PlayWindow", "Score:"),
+            LabelFont::Bold),
         labelRow("lblHighScore", 5760, scoreRowTop, 975, "0", LabelFont::Bold),
         labelRow("lblScore", 960, scoreRowTop, 975, "0", LabelFont::Bold),
-        labelRow("lblStart", 2760, 2760, 2055, "PRESS ENTER TO START", LabelFont::WindowDefault),
+        labelRow("lblStart", 2760, 2760, 2055, TRANSLATABLE("PlayWindow", "PRESS ENTER TO START"),
+            LabelFont::WindowDefault),
         shapeRow(ControlKind::Rectangle, "brick", -1, 3360, 6120, 615, 135),
         shapeRow(ControlKind::Oval, "ball", -1, 3360, 3360, 615, 615),
     };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "host/accessibility/accessible_shapes.h"
 
+#include "host/platform/game_language.h"
 #include "host/view/shape_layer.h"
 
 #include <QAccessible>
@@ -44,8 +45,8 @@ public:
     {
         if (kind != QAccessible::Name || !shapes_)
             return {};
-        return shapes_->kind(shape_) == ControlKind::Oval ? QStringLiteral("Ball")
-                                                          : QStringLiteral("Platform");
+        return shapes_->kind(shape_) == ControlKind::Oval ? gameText("PlayWindow", "Ball")
+                                                          : gameText("PlayWindow", "Platform");
     }
     void setText(QAccessible::Text, const QString&) override { }
 

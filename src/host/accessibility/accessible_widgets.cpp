@@ -3,6 +3,7 @@
 
 #include "game/play_window.h"
 #include "host/accessibility/accessible_shapes.h"
+#include "host/platform/game_language.h"
 
 #include <QAccessible>
 #include <QAccessibleWidget>
@@ -151,9 +152,9 @@ QString describeLabel(QLabel& label, const std::string& controlName)
 {
     QString name;
     if (controlName == "lblScore")
-        name = QStringLiteral("Score");
+        name = gameText("PlayWindow", "Score");
     else if (controlName == "lblHighScore")
-        name = QStringLiteral("High Score");
+        name = gameText("PlayWindow", "High Score");
     else if (controlName == "lblStart")
         label.setProperty(promptProperty, true);
     // A named label's text changes tell nothing by themselves (Qt would announce a new name
@@ -179,10 +180,11 @@ GameOverWords gameOverWords(const PlayWindow& form)
     const QString highScore
         = newHighScore ? finalScore : QString::fromStdString(form.lblHighScore.Caption);
     GameOverWords words;
-    words.shown = QStringLiteral("Final score: ") + finalScore;
-    words.told = words.shown + QStringLiteral(". High score: ") + highScore;
-    if (newHighScore)
-        words.told += QStringLiteral(". New high score");
+    words.shown = gameText("PlayWindow", "Final score: %1").arg(finalScore);
+    words.told = newHighScore
+        ? gameText("PlayWindow", "Final score: %1. High score: %2. New high score")
+              .arg(finalScore, highScore)
+        : gameText("PlayWindow", "Final score: %1. High score: %2").arg(finalScore, highScore);
     return words;
 }
 

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "host/app/blur_notice.h"
 
+#include "host/platform/game_language.h"
 #include "host/platform/wayland_output_scale.h"
 #include "host/platform/x11_connection.h"
 
@@ -11,7 +12,6 @@
 #include <QWidget>
 #include <QWindow>
 #include <algorithm>
-#include <cstdio>
 
 namespace zorvik {
 
@@ -26,11 +26,11 @@ void tellOfBlur()
         for (const QScreen* screen : QGuiApplication::screens())
             drawnAt = std::max(drawnAt, screen->devicePixelRatio());
         if (scale > drawnAt)
-            std::fprintf(stderr,
-                "zorvik: the desktop scales its screen by %d, which blurs X11 programs; for sharp "
+            sayOnStderr(gameText("Startup",
+                "the desktop scales its screen by %1, which blurs X11 programs; for sharp "
                 "windows start the game with -platform wayland, or let X11 programs scale "
-                "themselves in the desktop's display settings\n",
-                scale);
+                "themselves in the desktop's display settings")
+                            .arg(scale));
     });
 }
 

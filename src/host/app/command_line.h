@@ -36,8 +36,9 @@ public:
 
 private:
     // Reads the arguments after the program's name; sets the exit status where they end the
-    // program, else the platform, display and Qt's arguments.
-    void read(int argc, char* argv[], std::string program);
+    // program, else the platform, display and Qt's arguments. Whether it is done: not when it
+    // has help or an error to say and is not `speaking`.
+    bool read(int argc, char* argv[], const std::string& program, bool speaking);
 
     std::optional<int> exitStatus_;
     std::optional<std::string> platform_;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: MIT
 #include "host/app/platform_problem.h"
 
+#include "host/platform/game_language.h"
+
 #include <QDir>
 #include <QJsonArray>
 #include <QJsonObject>
@@ -17,6 +19,17 @@
 namespace zorvik {
 
 namespace {
+
+// A problem in the player's language, as the one line says it.
+std::string said(const QString& text)
+{
+    return text.toStdString();
+}
+
+std::string said(const QString& text, const std::string& detail)
+{
+    return text.arg(QString::fromStdString(detail)).toStdString();
+}
 
 std::string environment(const char* name)
 {
@@ -67,13 +80,15 @@ std::string x11Problem(const PlatformRequest& request)
 {
     const std::string display = request.display ? *request.display : environment("DISPLAY");
     if (display.empty())
-        return "no display: DISPLAY is not set, so there is no X server (or XWayland) to open "
-               "the windows on";
+        return said(gameText("Startup",
+            "no display: DISPLAY is not set, so there is no X server (or XWayland) to "
+            "open the windows on"));
     xcb_connection_t* connection = xcb_connect(display.c_str(), nullptr);
     const bool failed = xcb_connection_has_error(connection) != 0;
     xcb_disconnect(connection);
     if (failed)
-        return "no display: cannot connect to the X server at DISPLAY=" + display;
+        return said(gameText("Startup", "no display: cannot connect to the X server at DISPLAY=%1"),
+            display);
     return {};
 }
 
@@ -87,13 +102,14 @@ std::string waylandProblem()
     if (socketPath.front() != '/') {
         const std::string runtime = environment("XDG_RUNTIME_DIR");
         if (runtime.empty())
-            return "no Wayland compositor: XDG_RUNTIME_DIR is not set";
+            return said(gameText("Startup", "no Wayland compositor: XDG_RUNTIME_DIR is not set"));
         socketPath = runtime + "/" + socketPath;
     }
     sockaddr_un address {};
     address.sun_family = AF_UNIX;
     if (socketPath.size() >= sizeof address.sun_path)
-        return "no Wayland compositor: the socket path " + socketPath + " is too long";
+        return said(gameText("Startup", "no Wayland compositor: the socket path %1 is too long"),
+            socketPath);
     std::memcpy(address.sun_path, socketPath.c_str(), socketPath.size() + 1);
     const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);
     const bool connected
@@ -101,7 +117,8 @@ std::string waylandProblem()
     if (fd >= 0)
         close(fd);
     if (!connected)
-        return "no Wayland compositor at " + socketPath + " (WAYLAND_DISPLAY)";
+        return said(
+            gameText("Startup", "no Wayland compositor at %1 (WAYLAND_DISPLAY)"), socketPath);
     return {};
 }
 
@@ -113,9 +130,9 @@ std::string problemOf(const QString& platform, const PlatformRequest& request)
     const QStringList folders = platformPluginFolders(request);
     const QStringList installed = installedPlatforms(folders);
     if (!installed.contains(name, Qt::CaseInsensitive))
-        return "no Qt platform plugin '" + name.toStdString() + "' in "
-            + folders.join(QLatin1Char(':')).toStdString()
-            + " (there are: " + installed.join(QStringLiteral(", ")).toStdString() + ")";
+        return gameText("Startup", "no Qt platform plugin '%1' in %2 (there are: %3)")
+            .arg(name, folders.join(QLatin1Char(':')), installed.join(QStringLiteral(", ")))
+            .toStdString();
     if (name.compare(QLatin1String("xcb"), Qt::CaseInsensitive) == 0)
         return x11Problem(request);
     if (name.startsWith(QLatin1String("wayland"), Qt::CaseInsensitive))
@@ -130,7 +147,7 @@ std::string quotedName(const QString& platform)
 
 std::string oneLine(const std::string& problems)
 {
-    return "zorvik: cannot start the Qt platform " + problems;
+    return "zorvik: " + said(gameText("Startup", "cannot start the Qt platform %1"), problems);
 }
 
 } // namespace
@@ -151,7 +168,7 @@ PlatformChoice choosePlatform(const PlatformRequest& request)
         problems += (problems.empty() ? "" : "; ") + quotedName(candidate) + ": " + problem;
     }
     if (problems.empty())
-        problems = "no Qt platform named in '" + asked + "'";
+        problems = said(gameText("Startup", "no Qt platform named in '%1'"), asked);
     return { {}, oneLine(problems) };
 }
 
@@ -160,10 +177,10 @@ std::string platformProblem(
 {
     const QString candidate = QString::fromLocal8Bit(platform.c_str());
     if (candidate.section(QLatin1Char(':'), 0, 0).trimmed().isEmpty())
-        return oneLine("no Qt platform named in '" + platform + "'");
+        return oneLine(said(gameText("Startup", "no Qt platform named in '%1'"), platform));
     std::string problem = problemOf(candidate, request);
     if (problem.empty())
-        problem = qtSaid.empty() ? "Qt could not start it" : qtSaid;
+        problem = qtSaid.empty() ? said(gameText("Startup", "Qt could not start it")) : qtSaid;
     return oneLine(quotedName(candidate) + ": " + problem);
 }
 

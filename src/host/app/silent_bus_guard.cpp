@@ -2,10 +2,10 @@
 #include "host/app/silent_bus_guard.h"
 
 #include "host/platform/bus_question.h"
+#include "host/platform/game_language.h"
 
 #include <atomic>
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <future>
 #include <memory>
@@ -74,9 +74,12 @@ void hideSilentBuses()
     if (found == Silent::SessionBus)
         setenv("DBUS_SESSION_BUS_ADDRESS", nowhere, 1);
     setenv("AT_SPI_BUS_ADDRESS", nowhere, 1);
-    std::fprintf(stderr,
-        "zorvik: the %s bus does not answer: the game plays without accessibility\n",
-        found == Silent::SessionBus ? "session" : "accessibility");
+    const QString said = found == Silent::SessionBus
+        ? gameText(
+            "Startup", "the session bus does not answer: the game plays without accessibility")
+        : gameText("Startup",
+            "the accessibility bus does not answer: the game plays without accessibility");
+    sayOnStderr(said);
 }
 
 } // namespace zorvik

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: MIT
 #include "host/platform/pulse_audio_output.h"
 
+#include "host/platform/game_language.h"
 #include "host/platform/pulse_library.h"
 #include "sound/synthesizer.h"
 
@@ -10,7 +11,6 @@
 #include <chrono>
 #include <condition_variable>
 #include <cstdint>
-#include <cstdio>
 #include <cstring>
 #include <mutex>
 #include <sys/eventfd.h>
@@ -43,8 +43,8 @@ void tellOnce(const char* what, const char* why)
 {
     static std::atomic<bool> told { false };
     if (!told.exchange(true))
-        std::fprintf(stderr, "zorvik: %s: %s; the game plays on, silent until a server answers\n",
-            what, why);
+        sayOnStderr(gameText("Sound", "%1: %2; the game plays on, silent until a server answers")
+                        .arg(markedText("Sound", what), markedText("Sound", why)));
 }
 
 // The output thread's side: the loop it runs, and the connection and the stream while the
@@ -120,7 +120,8 @@ Player::~Player()
 void Player::run()
 {
     if (!news_) {
-        tellOnce("no sound", "its event loop could not be made");
+        tellOnce(QT_TRANSLATE_NOOP("Sound", "no sound"),
+            QT_TRANSLATE_NOOP("Sound", "its event loop could not be made"));
         return;
     }
     while (!stopping_) {
@@ -136,7 +137,7 @@ int Player::step()
     if (broken_)
         fail(pulse_.pa_strerror(pulse_.pa_context_errno(context_)));
     else if (context_ && !playing_ && Clock::now() >= deadline_)
-        fail("the sound server does not answer");
+        fail(QT_TRANSLATE_NOOP("Sound", "the sound server does not answer"));
     else if (silentFrames_ >= silentFramesBeforeClosing)
         close();
     if (context_)
@@ -158,7 +159,7 @@ void Player::open()
     deadline_ = Clock::now() + answering;
     context_ = pulse_.pa_context_new(pulse_.pa_mainloop_get_api(loop_), "Zorvik");
     if (!context_) {
-        fail("the sound library could not start");
+        fail(QT_TRANSLATE_NOOP("Sound", "the sound library could not start"));
         return;
     }
     pulse_.pa_context_set_state_callback(context_, onContextState, this);
@@ -188,7 +189,9 @@ void Player::close()
 
 void Player::fail(const char* why)
 {
-    tellOnce(playing_ ? "sound stopped" : "no sound", why);
+    tellOnce(playing_ ? QT_TRANSLATE_NOOP("Sound", "sound stopped")
+                      : QT_TRANSLATE_NOOP("Sound", "no sound"),
+        why);
     close();
     retryAt_ = Clock::now() + retrying;
 }
@@ -313,11 +316,12 @@ void PulseAudioOutput::Shared::play()
 {
     const PulseLibrary* pulse = PulseLibrary::get();
     if (!pulse) {
-        tellOnce("no sound", "libpulse.so.0 could not be loaded");
+        tellOnce(QT_TRANSLATE_NOOP("Sound", "no sound"),
+            QT_TRANSLATE_NOOP("Sound", "libpulse.so.0 could not be loaded"));
         return;
     }
     if (news < 0) {
-        tellOnce("no sound", std::strerror(newsError));
+        tellOnce(QT_TRANSLATE_NOOP("Sound", "no sound"), std::strerror(newsError));
         return;
     }
     Player(*pulse, synthesizer, news, waitingForNews, stopping).run();

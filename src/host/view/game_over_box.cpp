@@ -6,6 +6,7 @@
 #include "host/input/key_map.h"
 #include "host/input/key_release_watch.h"
 #include "host/platform/freed_memory.h"
+#include "host/platform/game_language.h"
 #include "host/platform/window_class.h"
 #include "host/platform/window_manager.h"
 #include "host/view/screen_fit.h"
@@ -31,11 +32,11 @@ GameOverBox::GameOverBox(QWidget& window, KeyGate& keys)
     // Two words need no text selection; a selectable text would carry a whole text editing
     // engine into memory the first time a box opens. So the flags go before the text.
     setTextInteractionFlags(Qt::NoTextInteraction);
-    setText(QStringLiteral("Game Over"));
+    setText(gameText("PlayWindow", "Game Over"));
     // A button of our own rather than the standard Ok: the style makes an icon for every
     // standard button, whether it is shown or not, and reading that icon loads every image
     // format plugin Qt has, about a megabyte, for a box that shows no picture.
-    setDefaultButton(addButton(QStringLiteral("OK"), QMessageBox::AcceptRole));
+    setDefaultButton(addButton(gameText("PlayWindow", "OK"), QMessageBox::AcceptRole));
     // Qt's button panel hands its focus on to its first button, and so reports itself focused
     // whenever the OK button is: a reader started while the box is open would take the panel
     // for where the player is and read no score. The OK button takes the focus itself.
@@ -70,7 +71,7 @@ GameOverBox* GameOverBox::open(
     auto* box = new GameOverBox(window, keys);
     // Once the box and everything it made are gone, not in the middle of its teardown.
     connect(box, &QObject::destroyed, [] { QTimer::singleShot(0, returnFreedMemory); });
-    box->describe(window.windowTitle() + QStringLiteral(": Game Over"), words);
+    box->describe(gameText("PlayWindow", "%1: Game Over").arg(window.windowTitle()), words);
     // The player may be playing the other window: the box takes the keyboard only from its
     // own window, and otherwise waits until the player comes back to it, announced meanwhile.
     const bool takeKeyboard = window.isActiveWindow();

@@ -4,6 +4,7 @@
 #include "host/accessibility/accessible_widgets.h"
 #include "host/accessibility/text_change_news.h"
 #include "host/input/key_map.h"
+#include "host/platform/game_language.h"
 #include "host/platform/kwin_placement.h"
 #include "host/platform/tick_timer.h"
 #include "host/platform/window_class.h"
@@ -368,7 +369,7 @@ void HostWindow::syncLabel(ControlView& view)
     // Compared as the form holds it: no QString is made on a tick that left the label alone.
     if (view.shownCaption != control.Caption) {
         view.shownCaption = control.Caption;
-        label.setText(QString::fromStdString(control.Caption));
+        label.setText(markedText("PlayWindow", control.Caption.c_str()));
         // The row moves only for a text that outgrows its label, or narrows in a grown one.
         // Until the windows are shown, measuring would load the fonts ahead of time: the
         // labels are fitted once they are on screen.
