@@ -7,8 +7,11 @@
 
 #include <QAccessible>
 #include <QAccessibleWidget>
-#include <QFontMetrics>
 #include <QLabel>
+#include <QStyle>
+#include <QTextLayout>
+#include <algorithm>
+#include <cmath>
 
 namespace zorvik {
 
@@ -78,17 +81,26 @@ public:
 
     int characterCount() const override { return static_cast<int>(label()->text().size()); }
 
-    // Where the label draws the character, on the screen: its text sits at the top left.
+    // Where the label draws the character, on the screen: its text sits at the top, at the
+    // left or, in a right-to-left language, at the right, and runs in either direction.
     QRect characterRect(int offset) const override
     {
         const QString text = label()->text();
         if (offset < 0 || offset >= text.size() || !label()->isVisible())
             return {};
-        const QFontMetricsF metrics(label()->font());
-        const double left = metrics.horizontalAdvance(text.left(offset));
-        const double right = metrics.horizontalAdvance(text.left(offset + 1));
-        const QRect local = QRectF(left, 0, right - left, metrics.height())
-                                .translated(label()->contentsRect().topLeft())
+        const QRect contents = label()->contentsRect();
+        QTextOption option(
+            QStyle::visualAlignment(label()->layoutDirection(), label()->alignment()));
+        option.setTextDirection(label()->layoutDirection());
+        QTextLayout layout(text, label()->font());
+        layout.setTextOption(option);
+        layout.beginLayout();
+        QTextLine line = layout.createLine();
+        line.setLineWidth(contents.width());
+        layout.endLayout();
+        const double from = line.cursorToX(offset), to = line.cursorToX(offset + 1);
+        const QRect local = QRectF(std::min(from, to), 0, std::abs(to - from), line.height())
+                                .translated(contents.topLeft())
                                 .toAlignedRect();
         return QRect(label()->mapToGlobal(local.topLeft()), local.size());
     }

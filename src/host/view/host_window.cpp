@@ -50,12 +50,17 @@ int shiftState(Qt::KeyboardModifiers modifiers)
         | (modifiers & Qt::AltModifier ? 4 : 0);
 }
 
-QRect layoutBox(const Control& control)
-{
-    return toPixels(control.Left, control.Top, control.Width, control.Height).toRect();
-}
-
 } // namespace
+
+// A label's place in the layout. In a right-to-left language the labels' row reads from the
+// right, as the player reads: the layout's places are mirrored, the play area's shapes stay.
+QRect HostWindow::layoutBox(const Control& control) const
+{
+    QRect box = toPixels(control.Left, control.Top, control.Width, control.Height).toRect();
+    if (isRightToLeft())
+        box.moveRight(playArea_->width() - 1 - box.left());
+    return box;
+}
 
 HostWindow::HostWindow(const FormFactory& makeForm, FormFactory makeHopper)
     : form_(makeForm(*this))
@@ -117,7 +122,11 @@ void HostWindow::buildControls()
         if (control.kind == ControlKind::Label) {
             view.label = new QLabel(playArea_);
             view.label->setFont(layoutFont(control.font == LabelFont::Bold));
-            view.label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+            // Mirrored with the row in a right-to-left language: a score then sits by its
+            // caption, as it does in English, though digits alone would align left.
+            view.label->setAlignment(
+                (isRightToLeft() ? Qt::AlignRight | Qt::AlignAbsolute : Qt::AlignLeft)
+                | Qt::AlignTop);
             view.label->setFocusPolicy(Qt::NoFocus);
             if (!describeLabel(*view.label, control.name).isEmpty())
                 view.news = new TextChangeNews(*view.label);

@@ -93,6 +93,7 @@ private:
     // Grows the labels where the desktop's font is too wide for their boxes (see fitLabels in
     // label_layout.h).
     void fitLabels();
+    QRect layoutBox(const Control& control) const;
 
     std::unique_ptr<PlayWindow> form_;
     FormFactory makeHopper_;
