@@ -6,11 +6,12 @@
 # whose binary loads all its libraries; and what lintian, the reviewer a Debian sponsor runs
 # first, says of it: no error and no warning (its informational and pedantic notes are shown).
 #
-#   check_deb.sh CPACK_CONFIG SCRATCH_DIR APP_ID
+#   check_deb.sh CPACK_CONFIG SCRATCH_DIR APP_ID LINGUAS
 set -euo pipefail
 config=$1
 scratch=$2
 app_id=$3
+languages=$(grep -v '^#' "$4")
 
 fail() {
     echo "check_deb: $*" >&2
@@ -88,6 +89,18 @@ message=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM "$root/usr/games/
     || status=$?
 [[ $status -eq 1 && $message == *"no display"* ]] \
     || fail "the packaged binary did not start (status $status): $message"
+
+# Each language speaks in the menu, the software centre and the game's own start-up line.
+metainfo=$root/usr/share/metainfo/$app_id.metainfo.xml
+for language in $languages; do
+    [[ $(grep -c "^Name\[$language\]=" "$entry") -ge 2 && $(grep -c "^Comment\[$language\]=" "$entry") -eq 1 ]] \
+        || fail "the desktop entry's comment and actions are not in '$language'"
+    grep -q "<summary xml:lang=\"$language\">" "$metainfo" \
+        || fail "the metainfo's summary is not in '$language'"
+    said=$(env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LANG="$language.UTF-8" \
+        "$root/usr/games/zorvik" 2>&1) || true
+    [[ -n $said && $said != "$message" ]] || fail "the game's start-up line is not in '$language': $said"
+done
 [[ $("$root/usr/games/zorvik" --version) == "zorvik $(field Version)" ]] \
     || fail "the packaged binary's version is not the package's $(field Version)"
 
