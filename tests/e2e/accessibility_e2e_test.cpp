@@ -37,45 +37,98 @@ Labels labelsOf(const AccessibleWindow& window)
     return labels;
 }
 
-// A reader finds both windows as frames named by their captions, the prompt as the window's
-// description, every label by the text it shows and the score values by what they are; after
-// a game the "Game Over" alert, named for its window, shows the final score, which becomes the
-// high score.
-TEST(ScreenReader, ReadsWindowsLabelsAndTheGameOverAlert)
+// The game's words in a language, as the desktop's locale asks for it.
+struct Language {
+    const char* locale; // LANG
+    const char* towerPrompt;
+    const char* hopperPrompt;
+    const char* scoreLabel;
+    const char* highScoreLabel;
+    const char* score; // the values' names
+    const char* highScore;
+    const char* gameOver;
+    const char* finalScore; // %1 the score
+    const char* boxName; // of the tower's box
+    const char* helpLine; // --sound's, in --help
+};
+
+void PrintTo(const Language& language, std::ostream* out)
 {
-    Session x(withReader());
+    *out << language.locale;
+}
+
+std::string withNumber(std::string text, const std::string& number)
+{
+    return text.replace(text.find("%1"), 2, number);
+}
+
+// Every label whole, inside its window, its text clear of the others'.
+void expectLabelsWholeAndApart(const GameTree& tree)
+{
+    std::size_t labels = 0;
+    for (const char* window : { "Zorvik!", "Zorvik Again!" }) {
+        const AccessibleWindow* read = tree.window(window);
+        ASSERT_TRUE(read);
+        for (const AccessibleLabel& label : read->labels) {
+            SCOPED_TRACE(std::string(window) + ": " + label.text);
+            ++labels;
+            EXPECT_TRUE(label.box.inside(read->box)) << label.box << " in " << read->box;
+            ASSERT_TRUE(label.textBox) << "the label offers its text";
+            EXPECT_TRUE(label.textBox->inside(label.box)) << *label.textBox << " in " << label.box;
+            for (const AccessibleLabel& other : read->labels)
+                if (&other != &label && other.textBox) {
+                    EXPECT_FALSE(label.textBox->overlaps(*other.textBox)) << other.text;
+                }
+        }
+    }
+    EXPECT_EQ(labels, 10u);
+}
+
+class Translated : public testing::TestWithParam<Language> { };
+
+// In the desktop's language, a reader finds both windows as frames named by their captions,
+// the prompt as the window's description, every label by the text it shows and the score
+// values by what they are; after a game the "Game Over" alert, named for its window, shows the
+// final score, which becomes the high score. Every label fits, at scales 1 and 2, and --help
+// speaks the language too.
+TEST_P(Translated, ScreenReaderReadsWindowsLabelsAndTheGameOverAlert)
+{
+    const Language& words = GetParam();
+    SessionOptions options = withReader();
+    options.gameEnvironment = { std::string("LANG=") + words.locale };
+    Session x(options);
     x.startGame();
     const GameTree tree = x.reader().tree();
     const struct {
         const char* window;
         const char* prompt;
-    } windows[] = { { "Zorvik!", "PRESS THE ENTER BUTTON TO START" },
-        { "Zorvik Again!", "PRESS ENTER TO START" } };
+    } windows[] = { { "Zorvik!", words.towerPrompt }, { "Zorvik Again!", words.hopperPrompt } };
     for (const auto& [name, prompt] : windows) {
         SCOPED_TRACE(name);
         const AccessibleWindow* window = tree.window(name);
         ASSERT_TRUE(window);
         EXPECT_EQ(window->role, "frame");
         EXPECT_EQ(window->description, prompt);
-        Labels expected { { "High Score", "0" }, { "High Score:", "High Score:" }, { "Score", "0" },
-            { "Score:", "Score:" }, { prompt, prompt } };
+        Labels expected { { words.highScore, "0" }, { words.highScoreLabel, words.highScoreLabel },
+            { words.score, "0" }, { words.scoreLabel, words.scoreLabel }, { prompt, prompt } };
         std::sort(expected.begin(), expected.end());
         EXPECT_EQ(labelsOf(*window), expected);
     }
+    expectLabelsWholeAndApart(tree);
 
     const Window tower = x.waitForWindow("Zorvik!");
     x.key(tower, "Return");
     std::optional<Window> box;
     ASSERT_TRUE(waitUntil([&] { return (box = x.boxOf(tower)).has_value(); }, longestGame));
     GameTree over;
-    const std::string boxName = "Zorvik!: Game Over"; // its caption is the game's, "Zorvik"
-    ASSERT_TRUE(waitUntil([&] { return (over = x.reader().tree()).window(boxName); }, 5s, 50ms));
-    const AccessibleWindow& alert = *over.window(boxName);
+    ASSERT_TRUE(
+        waitUntil([&] { return (over = x.reader().tree()).window(words.boxName); }, 5s, 50ms));
+    const AccessibleWindow& alert = *over.window(words.boxName);
     EXPECT_EQ(alert.role, "alert");
-    const std::string finalScore = over.window("Zorvik!")->text("Score");
+    const std::string finalScore = over.window("Zorvik!")->text(words.score);
     EXPECT_TRUE(isNumber(finalScore) && finalScore != "0") << finalScore;
-    // "Final score: N" under "Game Over", where a review of the box reads it.
-    const std::string shown = "Game Over Final score: " + finalScore;
+    // The final score under "Game Over", where a review of the box reads it.
+    const std::string shown = words.gameOver + (" " + withNumber(words.finalScore, finalScore));
     EXPECT_EQ(alert.text(shown), shown);
     EXPECT_FALSE(over.window("Zorvik!")->promptShown()) << "no prompt while the game is on";
 
@@ -88,10 +141,62 @@ TEST(ScreenReader, ReadsWindowsLabelsAndTheGameOverAlert)
             return after.promptShown();
         },
         2s, 20ms));
-    EXPECT_EQ(after.text("High Score"), finalScore);
-    EXPECT_EQ(after.text("Score"), "0");
-    EXPECT_EQ(after.description, "PRESS THE ENTER BUTTON TO START");
+    EXPECT_EQ(after.text(words.highScore), finalScore);
+    EXPECT_EQ(after.text(words.score), "0");
+    EXPECT_EQ(after.description, words.towerPrompt);
+
+    if (std::string(words.locale) != "C.UTF-8") { // the English labels: see Scales
+        SCOPED_TRACE("scale 2");
+        options.gameEnvironment.push_back("QT_SCALE_FACTOR=2");
+        options.screenWidth = 2 * 1280;
+        options.screenHeight = 2 * 800;
+        Session scaled(options);
+        scaled.startGame();
+        expectLabelsWholeAndApart(scaled.reader().tree());
+    }
+
+    const std::string help = "env LANG=" + std::string(words.locale)
+        + " LANGUAGE= LC_ALL= " + "LC_MESSAGES= '" + gameBinary() + "' --help";
+    std::string printed;
+    if (FILE* pipe = popen(help.c_str(), "r")) {
+        std::array<char, 512> line {};
+        while (fgets(line.data(), line.size(), pipe))
+            printed += line.data();
+        pclose(pipe);
+    }
+    EXPECT_NE(printed.find(words.helpLine), std::string::npos) << printed;
 }
+
+const Language languages[] = {
+    { "C.UTF-8", "PRESS THE ENTER BUTTON TO START", "PRESS ENTER TO START",
+        "Score:", "High Score:", "Score", "High Score", "Game Over", "Final score: %1",
+        "Zorvik!: Game Over", "Zorvik, a keyboard-driven arcade game in two windows: the tower\n" },
+    { "de_DE.UTF-8", "ZUM STARTEN EINGABETASTE DRÜCKEN", "ZUM STARTEN ENTER DRÜCKEN", "Punkte:",
+        "Rekord:", "Punkte", "Rekord", "Spiel vorbei", "Ergebnis: %1", "Zorvik!: Spiel vorbei",
+        "Zorvik, ein Arcade-Spiel für die Tastatur in zwei Fenstern: der Turm\n" },
+    { "fr_FR.UTF-8", "APPUYEZ SUR ENTRÉE POUR COMMENCER", "TAPEZ ENTRÉE POUR COMMENCER",
+        "Score :", "Record :", "Score", "Record", "Partie terminée", "Score final : %1",
+        "Zorvik! : Partie terminée", "Zorvik, un jeu d'arcade au clavier en deux fenêtres" },
+    { "es_ES.UTF-8", "PULSE LA TECLA INTRO PARA EMPEZAR", "PULSE INTRO PARA EMPEZAR",
+        "Puntos:", "Récord:", "Puntos", "Récord", "Fin de la partida", "Puntuación final: %1",
+        "Zorvik!: Fin de la partida",
+        "Zorvik, un juego de arcade para teclado en dos ventanas: la torre\n" },
+    { "pt_BR.UTF-8", "APERTE A TECLA ENTER PARA COMEÇAR", "APERTE ENTER PARA COMEÇAR",
+        "Pontos:", "Recorde:", "Pontos", "Recorde", "Fim de jogo", "Pontuação final: %1",
+        "Zorvik!: Fim de jogo",
+        "Zorvik, um jogo de arcade controlado pelo teclado, em duas janelas: a torre\n" },
+    { "ja_JP.UTF-8", "Enterキーを押してスタート", "Enterでスタート", "スコア:", "ハイスコア:",
+        "スコア", "ハイスコア", "ゲームオーバー", "最終スコア: %1", "Zorvik!: ゲームオーバー",
+        "Zorvik は、2 つのウィンドウで遊ぶキーボード操作のアーケードゲームです。\n" },
+    { "ar_EG.UTF-8", "اضغط مفتاح Enter للبدء", "اضغط Enter للبدء",
+        "النتيجة:", "أعلى نتيجة:", "النتيجة", "أعلى نتيجة", "انتهت اللعبة", "النتيجة النهائية: %1",
+        "Zorvik!: انتهت اللعبة", "Zorvik لعبة آركيد تلعب بلوحة المفاتيح في نافذتين" },
+};
+INSTANTIATE_TEST_SUITE_P(Languages, Translated, testing::ValuesIn(languages),
+    [](const testing::TestParamInfo<Language>& row) {
+        const std::string locale = row.param.locale;
+        return locale.substr(0, locale.find('.'));
+    });
 
 // While both windows play, a reader asking for the score gets the current one, but is told of
 // changes only a few times a second: no window floods it 64 times a second, and none is silent.
@@ -347,24 +452,7 @@ TEST(Scales, PlacesSizesAndLabelsHoldAtEveryScale)
                                 << edges[1] << ", " << edges[2] << ", " << edges[3];
         }
 
-        std::size_t labels = 0;
-        for (const char* window : { "Zorvik!", "Zorvik Again!" }) {
-            const AccessibleWindow* read = tree.window(window);
-            ASSERT_TRUE(read);
-            for (const AccessibleLabel& label : read->labels) {
-                SCOPED_TRACE(std::string(window) + ": " + label.text);
-                ++labels;
-                EXPECT_TRUE(label.box.inside(read->box)) << label.box << " in " << read->box;
-                ASSERT_TRUE(label.textBox) << "the label offers its text";
-                EXPECT_TRUE(label.textBox->inside(label.box))
-                    << *label.textBox << " in " << label.box;
-                for (const AccessibleLabel& other : read->labels)
-                    if (&other != &label && other.textBox) {
-                        EXPECT_FALSE(label.textBox->overlaps(*other.textBox)) << other.text;
-                    }
-            }
-        }
-        EXPECT_EQ(labels, 10u);
+        expectLabelsWholeAndApart(tree);
     }
 }
 

@@ -391,6 +391,9 @@ Session::Started Session::startGame(
     args.insert(args.end(), arguments.begin(), arguments.end());
     Launch game = launch(args);
     game.quiet = false; // the game's own output stays visible
+    // The game's own words, whatever the locale the tests run in, unless a test asks for another.
+    game.environment.insert(
+        game.environment.end(), { "LANGUAGE", "LC_ALL", "LC_MESSAGES", "LANG=C.UTF-8" });
     game.environment.insert(
         game.environment.end(), options_.gameEnvironment.begin(), options_.gameEnvironment.end());
     if (options_.accessibility == Accessibility::Read)
