@@ -155,15 +155,8 @@ TEST_P(Translated, ScreenReaderReadsWindowsLabelsAndTheGameOverAlert)
         expectLabelsWholeAndApart(scaled.reader().tree());
     }
 
-    const std::string help = "env LANG=" + std::string(words.locale)
-        + " LANGUAGE= LC_ALL= " + "LC_MESSAGES= '" + gameBinary() + "' --help";
-    std::string printed;
-    if (FILE* pipe = popen(help.c_str(), "r")) {
-        std::array<char, 512> line {};
-        while (fgets(line.data(), line.size(), pipe))
-            printed += line.data();
-        pclose(pipe);
-    }
+    const std::string printed = x.captureTool({ "env", std::string("LANG=") + words.locale,
+        "LANGUAGE=", "LC_ALL=", "LC_MESSAGES=", gameBinary(), "--help" });
     EXPECT_NE(printed.find(words.helpLine), std::string::npos) << printed;
 }
 
